@@ -1,0 +1,111 @@
+#include "app/mainwindow.h"
+
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenuBar>
+
+#include "app/banner.h"
+#include "app/quickmenu.h"
+#include "app/splash.h"
+#include "app/workspace.h"
+#include "calculators/block.h"
+#include "calculators/concrete.h"
+#include "calculators/length.h"
+#include "calculators/pipe.h"
+#include "calculators/wallframing.h"
+#include "calculators/water.h"
+
+namespace corvane {
+
+namespace {
+constexpr quint32 kClientBack = 0x00C0E0FF;
+}
+
+MainWindow::MainWindow(Workspace &workspace) : Form(workspace), workspace_(workspace) {}
+
+const FormLayout &MainWindow::layout() const
+{
+    static const FormLayout kLayout{.name = QStringLiteral("mdiMain"),
+                                    .caption = QStringLiteral("Corvane"),
+                                    .client = {},
+                                    .frame = Frame::TopLevel,
+                                    .border = Border::Sizable};
+    return kLayout;
+}
+
+QWidget *MainWindow::createView()
+{
+    return new QMainWindow;
+}
+
+QWidget *MainWindow::createWindow(QWidget *view)
+{
+    auto *window = static_cast<QMainWindow *>(view);
+    window->setWindowTitle(layout().caption);
+    window->setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    area_ = new QMdiArea(window);
+    area_->setObjectName(QStringLiteral("mdiArea"));
+    area_->setAccessibleName(layout().caption);
+    area_->setBackground(colourFromBgr(kClientBack));
+    window->setCentralWidget(area_);
+    buildMenus(window);
+    window->resize(800, 600); // the size it returns to when the user restores it
+    window->setWindowState(Qt::WindowMaximized);
+    return window;
+}
+
+void MainWindow::addItem(QMenu *menu, const QString &name, const QString &caption, void (MainWindow::*handler)())
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(name);
+    QObject::connect(item, &QAction::triggered, item, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
+}
+
+void MainWindow::buildMenus(QMainWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addItem(file, "itmCosts", "Total Costs", &MainWindow::itmCosts_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("itmLine1"));
+    addItem(file, "itmExit", "Exit", &MainWindow::itmExit_Click);
+
+    QMenu *plugins = bar->addMenu(QStringLiteral("Plugins"));
+    plugins->setObjectName(QStringLiteral("mnuPrograms"));
+    addItem(plugins, "itmBlock", "Block Quantities", &MainWindow::itmBlock_Click);
+    addItem(plugins, "itmConcrete", "Concrete Quantities", &MainWindow::itmConcrete_Click);
+    addItem(plugins, "itmlengthConversions", "Length Conversions", &MainWindow::itmlengthConversions_Click);
+    addItem(plugins, "itmPipeVolumes", "Pipe Volumes", &MainWindow::itmPipeVolumes_Click);
+    addItem(plugins, "itmWallFraming", "Wall Framing", &MainWindow::itmWallFraming_Click);
+    addItem(plugins, "itmWaterVolumes", "Water Volumes", &MainWindow::itmWaterVolumes_Click);
+
+    QMenu *other = bar->addMenu(QStringLiteral("Other"));
+    other->setObjectName(QStringLiteral("mnuOther"));
+    addItem(other, "itmQuickMenu", "Quick Menu", &MainWindow::itmQuickMenu_Click);
+}
+
+void MainWindow::MDIForm_Load() {}
+
+void MainWindow::beforeUnload()
+{
+    workspace_.unloadChildren();
+}
+
+void MainWindow::itmCosts_Click() { workspace_.frmCosts().Show(); }
+void MainWindow::itmBlock_Click() { workspace_.frmBlock().Show(); }
+void MainWindow::itmConcrete_Click() { workspace_.frmConcrete().Show(); }
+void MainWindow::itmlengthConversions_Click() { workspace_.frmLength().Show(); }
+void MainWindow::itmPipeVolumes_Click() { workspace_.frmPipe().Show(); }
+// Load, not Show: an open wall-framing window is left where it is.
+void MainWindow::itmWallFraming_Click() { workspace_.frmWallFraming().Load(); }
+void MainWindow::itmWaterVolumes_Click() { workspace_.frmWater().Show(); }
+// Load: an open quick menu is left where it is.
+void MainWindow::itmQuickMenu_Click() { workspace_.frmQuickMenu().Load(); }
+
+void MainWindow::itmExit_Click()
+{
+    workspace_.frmSplash().Unload();
+    Unload();
+}
+
+} // namespace corvane

@@ -1,0 +1,47 @@
+// The main frame: the menus and the area that holds every child window.
+#pragma once
+
+#include <QPointer>
+
+#include "core/form.h"
+
+class QMainWindow;
+class QMenu;
+
+namespace corvane {
+
+class Workspace;
+
+class MainWindow : public Form {
+public:
+    explicit MainWindow(Workspace &workspace);
+
+    QMdiArea *area() const { return area_; }
+
+    void MDIForm_Load();
+    void itmCosts_Click();
+    void itmExit_Click();
+    void itmBlock_Click();
+    void itmConcrete_Click();
+    void itmlengthConversions_Click();
+    void itmPipeVolumes_Click();
+    void itmWallFraming_Click();
+    void itmWaterVolumes_Click();
+    void itmQuickMenu_Click();
+
+protected:
+    const FormLayout &layout() const override;
+    QWidget *createView() override;
+    QWidget *createWindow(QWidget *view) override;
+    void Form_Load() override { MDIForm_Load(); }
+    void beforeUnload() override;
+
+private:
+    void buildMenus(QMainWindow *window);
+    void addItem(QMenu *menu, const QString &name, const QString &caption, void (MainWindow::*handler)());
+
+    Workspace &workspace_;
+    QPointer<QMdiArea> area_;
+};
+
+} // namespace corvane

@@ -1,0 +1,17 @@
+// What the calculators need of the application frame, which owns every window.
+#pragma once
+
+#include "core/costs.h"
+#include "core/form.h"
+
+namespace corvane {
+
+class RatiosDialog;
+
+class CalculatorHost : public FormHost {
+public:
+    virtual CostList &frmCosts() = 0;
+    virtual RatiosDialog &frmAboutRatios() = 0;
+};
+
+} // namespace corvane

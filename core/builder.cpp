@@ -1,0 +1,228 @@
+#include "core/builder.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace corvane {
+namespace {
+
+QString familyFor(const QString &face)
+{
+    if (face == QLatin1String("Times New Roman"))
+        return QStringLiteral("Liberation Serif");
+    return QStringLiteral("Liberation Sans"); // MS Sans Serif, Arial
+}
+
+// Edges rather than sizes are rounded, so neighbouring controls keep their gaps.
+QRect pixelRect(const Twips &t)
+{
+    const int left = twipsToPixels(t.left), top = twipsToPixels(t.top);
+    return QRect(left, top, twipsToPixels(t.left + t.width) - left, twipsToPixels(t.top + t.height) - top);
+}
+
+Qt::Alignment alignmentFor(Align a)
+{
+    switch (a) {
+    case Align::Centre: return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right: return Qt::AlignRight | Qt::AlignTop;
+    default: return Qt::AlignLeft | Qt::AlignTop;
+    }
+}
+
+void paintColours(QWidget *w, const ControlSpec &spec)
+{
+    if (!spec.back && !spec.fore)
+        return;
+    QPalette palette = w->palette();
+    if (spec.back) {
+        palette.setColor(QPalette::Window, colourFromBgr(*spec.back));
+        w->setAutoFillBackground(true);
+    }
+    if (spec.fore) {
+        palette.setColor(QPalette::WindowText, colourFromBgr(*spec.fore));
+        palette.setColor(QPalette::ButtonText, colourFromBgr(*spec.fore));
+    }
+    w->setPalette(palette);
+}
+
+QLabel *makeLabel(const ControlSpec &spec, QWidget *view)
+{
+    auto *label = new QLabel(spec.caption, view);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignmentFor(spec.align));
+    return label;
+}
+
+QWidget *makeTextBox(const ControlSpec &spec, QWidget *view)
+{
+    auto *box = new QLineEdit(spec.caption, view);
+    box->setAlignment(Qt::AlignLeft);
+    if (spec.output) {
+        // Written by the handlers only; still selectable and copyable with the mouse.
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::ClickFocus);
+    }
+    return box;
+}
+
+QWidget *makePicture(const ControlSpec &spec, QWidget *view)
+{
+    auto *picture = new QLabel(view);
+    picture->setPixmap(QPixmap(spec.picture));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return picture;
+}
+
+QWidget *makeWidget(const ControlSpec &spec, QWidget *view)
+{
+    switch (spec.kind) {
+    case Kind::Label: return makeLabel(spec, view);
+    case Kind::TextBox: return makeTextBox(spec, view);
+    case Kind::Button: {
+        auto *button = new QPushButton(spec.caption, view);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case Kind::Option: {
+        auto *option = new QRadioButton(spec.caption, view);
+        option->setChecked(spec.selected);
+        return option;
+    }
+    case Kind::Check: return new QCheckBox(spec.caption, view);
+    case Kind::Picture: return makePicture(spec, view);
+    default: return nullptr;
+    }
+}
+
+void placeLine(const ControlSpec &spec, QWidget *view)
+{
+    const QPoint from(twipsToPixels(spec.at.left), twipsToPixels(spec.at.top));
+    const QPoint to(twipsToPixels(spec.at.width), twipsToPixels(spec.at.height));
+    const QColor colour = spec.fore ? colourFromBgr(*spec.fore) : QColor(Qt::black);
+    auto *line = new LineShape(from, to, spec.lineWidth, colour, view);
+    line->setObjectName(spec.name);
+}
+
+void placeTimer(const ControlSpec &spec, QWidget *view)
+{
+    auto *timer = new QTimer(view);
+    timer->setObjectName(spec.name);
+    timer->setInterval(spec.interval);
+    timer->start();
+}
+
+QString accessibleNameFor(const ControlSpec &spec, const FormLayout &layout)
+{
+    if (!spec.accessibleName.isEmpty())
+        return spec.accessibleName;
+    if (!spec.describedBy.isEmpty()) {
+        for (const ControlSpec &other : layout.controls)
+            if (other.name == spec.describedBy)
+                return other.caption;
+    }
+    return spec.caption;
+}
+
+bool takesFocus(const ControlSpec &spec)
+{
+    switch (spec.kind) {
+    case Kind::TextBox: return !spec.output;
+    case Kind::Button:
+    case Kind::Option:
+    case Kind::Check: return true;
+    default: return false;
+    }
+}
+
+QWidget *chainTabOrder(std::vector<std::pair<int, QWidget *>> &focusable)
+{
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    return focusable.empty() ? nullptr : focusable.front().second;
+}
+
+} // namespace
+
+QFont fontFor(const FontSpec &spec)
+{
+    QFont font(familyFor(spec.face));
+    font.setPixelSize(qRound(spec.points * 96.0 / 72.0));
+    font.setBold(spec.bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent)
+    : QWidget(parent), width_(width), colour_(colour)
+{
+    const QRect bounds = QRect(from, to).normalized().adjusted(0, 0, width - 1, width - 1);
+    setGeometry(bounds);
+    from_ = from - bounds.topLeft();
+    to_ = to - bounds.topLeft();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::SquareCap));
+    const QPointF half(width_ / 2.0 - 0.5, width_ / 2.0 - 0.5);
+    painter.drawLine(QPointF(from_) + half, QPointF(to_) + half);
+}
+
+QWidget *buildControls(const FormLayout &layout, QWidget *view)
+{
+    view->setObjectName(layout.name);
+    view->setAccessibleName(layout.caption.isEmpty() ? layout.name : layout.caption);
+    view->setFont(fontFor(layout.font));
+    if (!layout.client.isEmpty())
+        view->setFixedSize(twipsToPixels(layout.client.width()), twipsToPixels(layout.client.height()));
+    if (layout.back) {
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Window, colourFromBgr(*layout.back));
+        view->setPalette(palette);
+        view->setAutoFillBackground(true);
+    }
+    std::vector<std::pair<int, QWidget *>> focusable;
+    for (const ControlSpec &spec : layout.controls) {
+        if (spec.kind == Kind::Line) {
+            placeLine(spec, view);
+            continue;
+        }
+        if (spec.kind == Kind::Timer) {
+            placeTimer(spec, view);
+            continue;
+        }
+        QWidget *w = makeWidget(spec, view);
+        w->setObjectName(spec.name);
+        if (spec.font)
+            w->setFont(fontFor(*spec.font));
+        paintColours(w, spec);
+        if (auto *label = qobject_cast<QLabel *>(w); label && spec.kind == Kind::Label) {
+            // A caption wraps at blanks only where the label's height leaves room for a second line.
+            const int lineHeight = QFontMetrics(label->font()).height();
+            label->setWordWrap(twipsToPixels(spec.at.height) >= 2 * lineHeight);
+        }
+        w->setGeometry(pixelRect(spec.at));
+        w->setAccessibleName(accessibleNameFor(spec, layout));
+        if (!spec.tip.isEmpty()) {
+            w->setToolTip(spec.tip);
+            w->setAccessibleDescription(spec.tip);
+        }
+        if (takesFocus(spec))
+            focusable.emplace_back(spec.tab, w);
+        else if (spec.kind != Kind::TextBox)
+            w->setFocusPolicy(Qt::NoFocus);
+    }
+    return chainTabOrder(focusable);
+}
+
+} // namespace corvane

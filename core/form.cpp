@@ -1,0 +1,303 @@
+#include "core/form.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "core/builder.h"
+
+namespace corvane {
+namespace {
+
+// Runs a handler on an event of the object it filters.
+class EventHook : public QObject {
+public:
+    EventHook(QObject *target, std::function<bool(QEvent *)> handler)
+        : QObject(target), handler_(std::move(handler))
+    {
+        target->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        bool swallowed = false;
+        RunHandler([&] { swallowed = handler_(event); });
+        return swallowed;
+    }
+
+private:
+    std::function<bool(QEvent *)> handler_;
+};
+
+QIcon windowIcon(bool withIcon)
+{
+    if (withIcon)
+        return QIcon(QStringLiteral(":/icon.png"));
+    // An empty icon would fall back to the application's; a blank one shows none.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+Qt::WindowFlags childFlags(const FormLayout &layout)
+{
+    if (layout.border == Border::None || (!layout.controlBox && layout.caption.isEmpty() && layout.border != Border::Sizable))
+        return Qt::SubWindow | Qt::FramelessWindowHint;
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (layout.controlBox)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    return flags;
+}
+
+Qt::WindowFlags topLevelFlags(const FormLayout &layout)
+{
+    Qt::WindowFlags flags = (layout.border == Border::Sizable ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint;
+    if (layout.controlBox || !layout.caption.isEmpty())
+        flags |= Qt::WindowTitleHint;
+    if (layout.controlBox)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (layout.border == Border::None)
+        flags |= Qt::FramelessWindowHint;
+    return flags;
+}
+
+} // namespace
+
+Form::Form(FormHost &host) : host_(host) {}
+
+Form::~Form()
+{
+    delete window_.data();
+}
+
+bool Form::isVisible() const
+{
+    return window_ && window_->isVisible();
+}
+
+void Form::Load()
+{
+    if (isLoaded() || loading_)
+        return;
+    const FormLayout &spec = layout();
+    if (spec.frame == Frame::MdiChild && !host_.mdiArea())
+        return; // no main window left to hold a child
+    loading_ = true;
+    struct Reset {
+        bool &flag;
+        ~Reset() { flag = false; }
+    } reset{loading_};
+
+    QWidget *view = createView();
+    QWidget *firstFocus = buildControls(spec, view);
+    view_ = view;
+    window_ = createWindow(view);
+    attachCloseBox();
+    wire();
+    if (firstFocus)
+        firstFocus->setFocus();
+    Form_Load();
+    if (spec.frame == Frame::MdiChild && isLoaded())
+        window_->show();
+}
+
+QWidget *Form::createWindow(QWidget *view)
+{
+    const FormLayout &spec = layout();
+    if (spec.frame == Frame::TopLevel) {
+        view->setWindowFlags(topLevelFlags(spec));
+        view->setWindowTitle(spec.caption);
+        view->setWindowIcon(windowIcon(spec.icon));
+        return view;
+    }
+    auto *sub = new QMdiSubWindow(nullptr, childFlags(spec));
+    sub->setWidget(view);
+    sub->setWindowTitle(spec.caption);
+    sub->setWindowIcon(windowIcon(spec.icon));
+    sub->setSystemMenu(nullptr);
+    sub->setOption(QMdiSubWindow::RubberBandMove, false);
+    host_.mdiArea()->addSubWindow(sub, childFlags(spec));
+    sub->adjustSize();
+    sub->setFixedSize(sub->sizeHint());
+    return sub;
+}
+
+void Form::attachCloseBox()
+{
+    // The close box does what Unload does.
+    new EventHook(window_, [this](QEvent *event) {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        Unload();
+        return true;
+    });
+}
+
+void Form::Show()
+{
+    Load();
+    if (!isLoaded())
+        return;
+    window_->show();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(window_.data())) {
+        if (QMdiArea *area = sub->mdiArea())
+            area->setActiveSubWindow(sub);
+        sub->raise();
+    } else {
+        window_->raise();
+        window_->activateWindow();
+    }
+}
+
+void Form::Hide()
+{
+    Load();
+    if (isLoaded())
+        window_->hide();
+}
+
+void Form::Unload()
+{
+    if (!isLoaded())
+        return;
+    beforeUnload();
+    QWidget *outer = window_;
+    QWidget *view = view_;
+    view_ = nullptr;
+    window_ = nullptr;
+    // A pending timer tick or click must not reach the discarded controls.
+    for (QObject *child : view->findChildren<QObject *>())
+        child->blockSignals(true);
+    outer->hide();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(outer); sub && sub->mdiArea())
+        sub->mdiArea()->removeSubWindow(sub);
+    // The unload may run inside one of the window's own handlers.
+    outer->deleteLater();
+    host_.formUnloaded(*this);
+}
+
+void Form::ZOrderToBack()
+{
+    Load();
+    if (isLoaded())
+        window_->lower();
+}
+
+void Form::Refresh()
+{
+    if (isLoaded() && window_->isVisible())
+        window_->repaint();
+}
+
+QWidget *Form::control(const QString &controlName)
+{
+    Load();
+    QWidget *found = view_ ? view_->findChild<QWidget *>(controlName, Qt::FindDirectChildrenOnly) : nullptr;
+    if (!found)
+        throw SubscriptOutOfRangeError();
+    return found;
+}
+
+QString Form::text(const QString &controlName)
+{
+    QWidget *w = control(controlName);
+    if (auto *box = qobject_cast<QLineEdit *>(w))
+        return box->text();
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    return {};
+}
+
+void Form::setText(const QString &controlName, const QString &value)
+{
+    QWidget *w = control(controlName);
+    if (auto *box = qobject_cast<QLineEdit *>(w)) {
+        box->setText(value);
+        box->setCursorPosition(0);
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
+        label->setText(value);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        button->setText(value);
+    }
+}
+
+int Form::value(const QString &controlName)
+{
+    QWidget *w = control(controlName);
+    if (auto *option = qobject_cast<QRadioButton *>(w))
+        return option->isChecked() ? -1 : 0;
+    if (auto *check = qobject_cast<QCheckBox *>(w))
+        return check->isChecked() ? 1 : 0;
+    throw TypeMismatchError();
+}
+
+void Form::setValue(const QString &controlName, int value)
+{
+    QWidget *w = control(controlName);
+    if (auto *option = qobject_cast<QRadioButton *>(w)) {
+        // An exclusive option button cannot be cleared directly.
+        option->setAutoExclusive(value == -1);
+        option->setChecked(value == -1);
+        option->setAutoExclusive(true);
+    } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+        check->setChecked(value == 1);
+    } else {
+        throw TypeMismatchError();
+    }
+}
+
+void Form::moveTo(double leftTwips, double topTwips)
+{
+    Load();
+    if (isLoaded())
+        window_->move(qRound(leftTwips / kTwipsPerPixel), qRound(topTwips / kTwipsPerPixel));
+}
+
+QSizeF Form::outerSizeTwips() const
+{
+    if (!window_)
+        return {};
+    const QSize outer = window_->frameGeometry().size();
+    return QSizeF(outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+}
+
+QSizeF Form::screenSizeTwips()
+{
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    return QSizeF(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
+}
+
+void Form::onClick(const QString &controlName, std::function<void()> handler)
+{
+    auto *button = controlAs<QAbstractButton>(controlName);
+    QObject::connect(button, &QAbstractButton::clicked, button, [handler = std::move(handler)] { RunHandler(handler); });
+}
+
+void Form::onTimer(const QString &timerName, std::function<void()> handler)
+{
+    Load();
+    auto *timer = view_ ? view_->findChild<QTimer *>(timerName) : nullptr;
+    if (!timer)
+        throw SubscriptOutOfRangeError();
+    QObject::connect(timer, &QTimer::timeout, timer, [handler = std::move(handler)] { RunHandler(handler); });
+}
+
+void Form::onEvent(const QString &controlName, std::function<bool(QEvent *)> handler)
+{
+    new EventHook(control(controlName), std::move(handler));
+}
+
+} // namespace corvane

@@ -1,0 +1,65 @@
+#include "support/testsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+
+namespace corvane::testing {
+
+MessageRecorder::MessageRecorder()
+{
+    previous_ = SetMessagePresenter([this](const QString &text, const QString &title, int style) {
+        messages_.append({text, title, style});
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    SetMessagePresenter(previous_);
+}
+
+QList<Message> MessageRecorder::take()
+{
+    return std::exchange(messages_, {});
+}
+
+QString MessageRecorder::describe() const
+{
+    QStringList lines;
+    for (const Message &m : messages_)
+        lines << QStringLiteral("unexpected message box: \"%1\" (\"%2\", %3)").arg(m.text, m.title).arg(m.style);
+    return lines.join('\n');
+}
+
+void typeInto(Form &form, const QString &box, const QString &text)
+{
+    auto *edit = form.controlAs<QLineEdit>(box);
+    edit->setFocus();
+    edit->selectAll();
+    edit->del();
+    if (!text.isEmpty())
+        QTest::keyClicks(edit, text);
+    // keyClicks can't type every character (tabs, for one); the box must hold the text anyway.
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void click(Form &form, const QString &button)
+{
+    auto *b = form.controlAs<QAbstractButton>(button);
+    QVERIFY2(b->isEnabled() && b->isVisibleTo(form.view()), qPrintable(button));
+    QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+}
+
+QString shown(Form &form, const QString &control)
+{
+    return form.text(control);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace corvane::testing

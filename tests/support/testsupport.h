@@ -1,0 +1,57 @@
+// Shared by the widget tests: a recorder in place of real message boxes, and the user's hands.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QtTest>
+
+#include "core/form.h"
+#include "core/messages.h"
+
+namespace corvane::testing {
+
+struct Message {
+    QString text;
+    QString title;
+    int style = 0;
+    bool operator==(const Message &) const = default;
+};
+
+// Takes the place of the message boxes for its lifetime, so that no modal box can stall a test;
+// every box shown is recorded, and a test that leaves one unexamined fails in checkNone().
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+
+    // The boxes shown since the last take, oldest first.
+    QList<Message> take();
+    bool empty() const { return messages_.isEmpty(); }
+    QString describe() const;
+
+private:
+    QList<Message> messages_;
+    MessagePresenter previous_;
+};
+
+// As a user would: replace a box's text, press a button, tick a box or choose an option.
+void typeInto(Form &form, const QString &box, const QString &text);
+void click(Form &form, const QString &button);
+QString shown(Form &form, const QString &control);
+
+// Lets deferred deletions and queued events run.
+void settle();
+
+} // namespace corvane::testing
+
+namespace QTest {
+template <> inline char *toString(const corvane::testing::Message &m)
+{
+    return qstrdup(QStringLiteral("{\"%1\", \"%2\", %3}").arg(m.text, m.title).arg(m.style).toUtf8().constData());
+}
+} // namespace QTest
+
+// Fails the running test when a box was shown that it did not look at.
+#define CHECK_NO_MESSAGES(recorder) QVERIFY2((recorder).empty(), qPrintable((recorder).describe()))

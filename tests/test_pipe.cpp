@@ -1,0 +1,156 @@
+// The pipe calculator through its real widgets.
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/workspace.h"
+#include "calculators/pipe.h"
+#include "support/testsupport.h"
+
+using namespace corvane;
+using namespace corvane::testing;
+
+class PipeTest : public QObject {
+    Q_OBJECT
+
+    MessageRecorder messages;
+    std::unique_ptr<Workspace> workspace;
+    PipeCalculator *pipe = nullptr;
+
+    void chooseUnit(const QString &unit)
+    {
+        click(*pipe, unit == "in." ? "optIn" : "optCm");
+    }
+
+private slots:
+    void init()
+    {
+        workspace = std::make_unique<Workspace>();
+        workspace->setOnEnd({});
+        workspace->start();
+        pipe = &workspace->frmPipe();
+        pipe->Show();
+    }
+    void cleanup()
+    {
+        CHECK_NO_MESSAGES(messages);
+        workspace.reset();
+        settle();
+    }
+
+    void volumes_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("litres");
+        QTest::addColumn<QString>("gallons");
+        QTest::newRow("10 cm by 100 cm") << "cm." << "10" << "100" << "7.85" << "2.07397";
+        QTest::newRow("2 cm by 10 cm") << "cm." << "2" << "10" << "0.0314" << "0.00829588";
+        QTest::newRow("4 in by 100 in, inches as 2.5 cm") << "in." << "4" << "100" << "19.625" << "5.184925";
+        QTest::newRow("1 in by 1 in") << "in." << "1" << "1" << "0.012265625" << "0.003240578125";
+        QTest::newRow("no diameter") << "cm." << "0" << "100" << "0" << "0";
+        QTest::newRow("negative diameter as its size") << "cm." << "-10" << "100" << "7.85" << "2.07397";
+        QTest::newRow("negative length") << "cm." << "10" << "-100" << "-7.85" << "-2.07397";
+        QTest::newRow("blanks and a thousands separator") << "cm." << " 10 " << "1,000" << "78.5" << "20.7397";
+    }
+    void volumes()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, diameter);
+        QFETCH(QString, length);
+        chooseUnit(unit);
+        typeInto(*pipe, "txtPipeD", diameter);
+        typeInto(*pipe, "txtPipeL", length);
+        click(*pipe, "cmdCalculate");
+        QTEST(shown(*pipe, "txtVolumeL"), "litres");
+        QTEST(shown(*pipe, "txtVolumeG"), "gallons");
+    }
+
+    void refusedInputChangeNothing_data()
+    {
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("message");
+        const QString diameterMessage = "Please enter a value in the Pipe Diameter Box";
+        const QString lengthMessage = "Please enter a value in the Pipe Length Box";
+        QTest::newRow("both empty: the diameter first") << "" << "" << diameterMessage;
+        QTest::newRow("blank diameter") << "   " << "10" << diameterMessage;
+        QTest::newRow("trailing letters") << "12abc" << "10" << diameterMessage;
+        QTest::newRow("empty length") << "10" << "" << lengthMessage;
+        QTest::newRow("a lone separator") << "10" << "." << lengthMessage;
+    }
+    void refusedInputChangeNothing()
+    {
+        QFETCH(QString, diameter);
+        QFETCH(QString, length);
+        QFETCH(QString, message);
+        typeInto(*pipe, "txtPipeD", "10");
+        typeInto(*pipe, "txtPipeL", "100");
+        click(*pipe, "cmdCalculate");
+        typeInto(*pipe, "txtPipeD", diameter);
+        typeInto(*pipe, "txtPipeL", length);
+        click(*pipe, "cmdCalculate");
+        QCOMPARE(messages.take(), (QList<Message>{{message, "Error", 16}}));
+        QCOMPARE(shown(*pipe, "txtVolumeL"), QString("7.85"));
+        QCOMPARE(shown(*pipe, "txtVolumeG"), QString("2.07397"));
+    }
+
+    void overflowIsReportedAndResultsKept()
+    {
+        typeInto(*pipe, "txtPipeD", "10");
+        typeInto(*pipe, "txtPipeL", "100");
+        click(*pipe, "cmdCalculate");
+        typeInto(*pipe, "txtPipeD", "1E+300");
+        typeInto(*pipe, "txtPipeL", "1E+300");
+        click(*pipe, "cmdCalculate");
+        QCOMPARE(messages.take(), (QList<Message>{{"Floating-point error", "Corvane", 16}}));
+        QCOMPARE(shown(*pipe, "txtVolumeL"), QString("7.85"));
+        typeInto(*pipe, "txtPipeD", "1E+400");
+        click(*pipe, "cmdCalculate");
+        QCOMPARE(messages.take(), (QList<Message>{{"Overflow", "Corvane", 16}}));
+        QCOMPARE(shown(*pipe, "txtVolumeG"), QString("2.07397"));
+    }
+
+    void clearAllKeepsTheUnit()
+    {
+        chooseUnit("in.");
+        typeInto(*pipe, "txtPipeD", "4");
+        typeInto(*pipe, "txtPipeL", "100");
+        click(*pipe, "cmdCalculate");
+        click(*pipe, "cmdClear");
+        for (const char *box : {"txtPipeD", "txtPipeL", "txtVolumeL", "txtVolumeG"})
+            QCOMPARE(shown(*pipe, box), QString());
+        QCOMPARE(pipe->value("optIn"), -1);
+        QCOMPARE(pipe->value("optCm"), 0);
+    }
+
+    void reopeningStartsAfresh()
+    {
+        chooseUnit("in.");
+        typeInto(*pipe, "txtPipeD", "4");
+        pipe->window()->close();
+        QVERIFY(!pipe->isLoaded());
+        settle();
+        pipe->Show();
+        QCOMPARE(shown(*pipe, "txtPipeD"), QString());
+        QCOMPARE(pipe->value("optCm"), -1);
+    }
+
+    void outputBoxesAreReadOnlyAndOutOfTheTabOrder()
+    {
+        for (const char *name : {"txtVolumeG", "txtVolumeL"}) {
+            auto *box = pipe->controlAs<QLineEdit>(name);
+            QVERIFY(box->isReadOnly());
+            QVERIFY(!(box->focusPolicy() & Qt::TabFocus));
+        }
+        QWidget *w = pipe->controlAs<QWidget>("txtPipeD");
+        QStringList order;
+        for (; order.size() < 5; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                order << w->objectName();
+        QCOMPARE(order, (QStringList{"txtPipeD", "txtPipeL", "cmdCalculate", "optCm", "optIn"}));
+    }
+};
+
+QTEST_MAIN(PipeTest)
+#include "test_pipe.moc"
