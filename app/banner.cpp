@@ -8,8 +8,10 @@ TitleBanner::TitleBanner(Workspace &workspace) : Form(workspace), workspace_(wor
 
 const FormLayout &TitleBanner::layout() const
 {
-    static const FormLayout kLayout{
-        .name = QStringLiteral("frmBackground"), .caption = QStringLiteral(""), .client = {11040, 3465}, .frame = Frame::MdiChild};
+    static const FormLayout kLayout{.name = QStringLiteral("frmBackground"),
+                                    .caption = QStringLiteral(""),
+                                    .client = {11040, 3465},
+                                    .frame = Frame::MdiChild};
     return kLayout;
 }
 

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "app/banner.h"
 #include "app/quickmenu.h"
@@ -49,7 +50,9 @@ QWidget *MainWindow::createWindow(QWidget *view)
     area_->setBackground(colourFromBgr(kClientBack));
     window->setCentralWidget(area_);
     buildMenus(window);
-    window->resize(800, 600); // the size it returns to when the user restores it
+    // Filling the screen first keeps the window full-size where no window manager maximises it.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        window->setGeometry(screen->availableGeometry());
     window->setWindowState(Qt::WindowMaximized);
     return window;
 }
@@ -91,16 +94,40 @@ void MainWindow::beforeUnload()
     workspace_.unloadChildren();
 }
 
-void MainWindow::itmCosts_Click() { workspace_.frmCosts().Show(); }
-void MainWindow::itmBlock_Click() { workspace_.frmBlock().Show(); }
-void MainWindow::itmConcrete_Click() { workspace_.frmConcrete().Show(); }
-void MainWindow::itmlengthConversions_Click() { workspace_.frmLength().Show(); }
-void MainWindow::itmPipeVolumes_Click() { workspace_.frmPipe().Show(); }
+void MainWindow::itmCosts_Click()
+{
+    workspace_.frmCosts().Show();
+}
+void MainWindow::itmBlock_Click()
+{
+    workspace_.frmBlock().Show();
+}
+void MainWindow::itmConcrete_Click()
+{
+    workspace_.frmConcrete().Show();
+}
+void MainWindow::itmlengthConversions_Click()
+{
+    workspace_.frmLength().Show();
+}
+void MainWindow::itmPipeVolumes_Click()
+{
+    workspace_.frmPipe().Show();
+}
 // Load, not Show: an open wall-framing window is left where it is.
-void MainWindow::itmWallFraming_Click() { workspace_.frmWallFraming().Load(); }
-void MainWindow::itmWaterVolumes_Click() { workspace_.frmWater().Show(); }
+void MainWindow::itmWallFraming_Click()
+{
+    workspace_.frmWallFraming().Load();
+}
+void MainWindow::itmWaterVolumes_Click()
+{
+    workspace_.frmWater().Show();
+}
 // Load: an open quick menu is left where it is.
-void MainWindow::itmQuickMenu_Click() { workspace_.frmQuickMenu().Load(); }
+void MainWindow::itmQuickMenu_Click()
+{
+    workspace_.frmQuickMenu().Load();
+}
 
 void MainWindow::itmExit_Click()
 {

@@ -8,8 +8,10 @@ QuickMenu::QuickMenu(Workspace &workspace) : Form(workspace), workspace_(workspa
 
 const FormLayout &QuickMenu::layout() const
 {
-    static const FormLayout kLayout{
-        .name = QStringLiteral("frmQuickMenu"), .caption = QStringLiteral("Quick Menu"), .client = {3015, 5310}, .frame = Frame::MdiChild};
+    static const FormLayout kLayout{.name = QStringLiteral("frmQuickMenu"),
+                                    .caption = QStringLiteral("Quick Menu"),
+                                    .client = {3015, 5310},
+                                    .frame = Frame::MdiChild};
     return kLayout;
 }
 

@@ -8,8 +8,10 @@ SplashWindow::SplashWindow(Workspace &workspace) : Form(workspace), workspace_(w
 
 const FormLayout &SplashWindow::layout() const
 {
-    static const FormLayout kLayout{
-        .name = QStringLiteral("frmSplash"), .caption = QStringLiteral(""), .client = {7395, 4695}, .frame = Frame::TopLevel};
+    static const FormLayout kLayout{.name = QStringLiteral("frmSplash"),
+                                    .caption = QStringLiteral(""),
+                                    .client = {7395, 4695},
+                                    .frame = Frame::TopLevel};
     return kLayout;
 }
 

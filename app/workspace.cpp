@@ -35,25 +35,90 @@ Workspace::~Workspace()
     mdiMain_.reset();
 }
 
-template <class W, class... Args> W &Workspace::windowOf(std::unique_ptr<W> &slot, Args &...args)
+template <class W, class... Args>
+W &Workspace::windowOf(std::unique_ptr<W> &slot, Args &...args)
 {
     if (!slot)
         slot = std::make_unique<W>(args...);
     return *slot;
 }
 
-MainWindow &Workspace::mdiMain() { return windowOf(mdiMain_, *this); }
-SplashWindow &Workspace::frmSplash() { return windowOf(frmSplash_, *this); }
-QuickMenu &Workspace::frmQuickMenu() { return windowOf(frmQuickMenu_, *this); }
-TitleBanner &Workspace::frmBackground() { return windowOf(frmBackground_, *this); }
-CostList &Workspace::frmCosts() { return windowOf(frmCosts_, static_cast<FormHost &>(*this)); }
-ConcreteCalculator &Workspace::frmConcrete() { return windowOf(frmConcrete_, static_cast<CalculatorHost &>(*this)); }
-RatiosDialog &Workspace::frmAboutRatios() { return windowOf(frmAboutRatios_, static_cast<FormHost &>(*this)); }
-BlockCalculator &Workspace::frmBlock() { return windowOf(frmBlock_, static_cast<CalculatorHost &>(*this)); }
-WallFramingCalculator &Workspace::frmWallFraming() { return windowOf(frmWallFraming_, static_cast<CalculatorHost &>(*this)); }
-PipeCalculator &Workspace::frmPipe() { return windowOf(frmPipe_, static_cast<FormHost &>(*this)); }
-WaterCalculator &Workspace::frmWater() { return windowOf(frmWater_, static_cast<CalculatorHost &>(*this)); }
-LengthTable &Workspace::frmLength() { return windowOf(frmLength_, static_cast<CalculatorHost &>(*this)); }
+MainWindow &Workspace::mdiMain()
+{
+    return windowOf(mdiMain_, *this);
+}
+SplashWindow &Workspace::frmSplash()
+{
+    return windowOf(frmSplash_, *this);
+}
+QuickMenu &Workspace::frmQuickMenu()
+{
+    return windowOf(frmQuickMenu_, *this);
+}
+TitleBanner &Workspace::frmBackground()
+{
+    return windowOf(frmBackground_, *this);
+}
+CostList &Workspace::frmCosts()
+{
+    return windowOf(frmCosts_, static_cast<FormHost &>(*this));
+}
+ConcreteCalculator &Workspace::frmConcrete()
+{
+    return windowOf(frmConcrete_, static_cast<CalculatorHost &>(*this));
+}
+RatiosDialog &Workspace::frmAboutRatios()
+{
+    return windowOf(frmAboutRatios_, static_cast<FormHost &>(*this));
+}
+BlockCalculator &Workspace::frmBlock()
+{
+    return windowOf(frmBlock_, static_cast<CalculatorHost &>(*this));
+}
+WallFramingCalculator &Workspace::frmWallFraming()
+{
+    return windowOf(frmWallFraming_, static_cast<CalculatorHost &>(*this));
+}
+PipeCalculator &Workspace::frmPipe()
+{
+    return windowOf(frmPipe_, static_cast<FormHost &>(*this));
+}
+WaterCalculator &Workspace::frmWater()
+{
+    return windowOf(frmWater_, static_cast<CalculatorHost &>(*this));
+}
+LengthTable &Workspace::frmLength()
+{
+    return windowOf(frmLength_, static_cast<CalculatorHost &>(*this));
+}
+
+QStringList Workspace::windowNames()
+{
+    return {"mdiMain",        "frmSplash", "frmQuickMenu",   "frmBackground", "frmCosts", "frmConcrete",
+            "frmAboutRatios", "frmBlock",  "frmWallFraming", "frmPipe",       "frmWater", "frmLength"};
+}
+
+Form *Workspace::formNamed(const QString &name)
+{
+    const std::pair<const char *, std::function<Form &()>> windows[] = {
+        {"mdiMain", [this]() -> Form & { return mdiMain(); }},
+        {"frmSplash", [this]() -> Form & { return frmSplash(); }},
+        {"frmQuickMenu", [this]() -> Form & { return frmQuickMenu(); }},
+        {"frmBackground", [this]() -> Form & { return frmBackground(); }},
+        {"frmCosts", [this]() -> Form & { return frmCosts(); }},
+        {"frmConcrete", [this]() -> Form & { return frmConcrete(); }},
+        {"frmAboutRatios", [this]() -> Form & { return frmAboutRatios(); }},
+        {"frmBlock", [this]() -> Form & { return frmBlock(); }},
+        {"frmWallFraming", [this]() -> Form & { return frmWallFraming(); }},
+        {"frmPipe", [this]() -> Form & { return frmPipe(); }},
+        {"frmWater", [this]() -> Form & { return frmWater(); }},
+        {"frmLength", [this]() -> Form & { return frmLength(); }},
+    };
+    for (const auto &[windowName, get] : windows)
+        if (name == QLatin1String(windowName))
+            return &get();
+    return nullptr;
+}
 
 void Workspace::start()
 {

@@ -41,6 +41,10 @@ public:
     WaterCalculator &frmWater();
     LengthTable &frmLength();
 
+    // The window of that name ("frmPipe"), created if need be; null for an unknown name.
+    Form *formNamed(const QString &name);
+    static QStringList windowNames();
+
     QMdiArea *mdiArea() override;
     void formUnloaded(Form &form) override;
 
@@ -52,7 +56,8 @@ public:
     void setOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
 
 private:
-    template <class W, class... Args> W &windowOf(std::unique_ptr<W> &slot, Args &...args);
+    template <class W, class... Args>
+    W &windowOf(std::unique_ptr<W> &slot, Args &...args);
     std::vector<Form *> childForms() const;
     bool anyTopLevelLoaded() const;
 

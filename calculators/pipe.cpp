@@ -39,10 +39,12 @@ const FormLayout &PipeCalculator::layout() const
         .client = {3615, 2760},
         .back = kCalculatorBack,
         .controls = {
-            TextBox("txtPipeD", {240, 360, 1335, 285}, 0).labelledBy("Label1")
+            TextBox("txtPipeD", {240, 360, 1335, 285}, 0)
+                .labelledBy("Label1")
                 .tooltip("Inside diameter of the pipe, in the unit chosen below"),
             Label("Label1", "Pipe Diameter", {360, 720, 1095, 255}, 1).centred(),
-            TextBox("txtPipeL", {2040, 360, 1335, 285}, 2).labelledBy("Label2")
+            TextBox("txtPipeL", {2040, 360, 1335, 285}, 2)
+                .labelledBy("Label2")
                 .tooltip("Length of the pipe, in the unit chosen below"),
             Label("Label2", "Pipe Length", {2160, 720, 1095, 255}, 3).centred(),
             Button("cmdCalculate", "Calculate", {1200, 1200, 1215, 375}, 4)
@@ -51,7 +53,8 @@ const FormLayout &PipeCalculator::layout() const
             Label("Label3", "Volume In Gallons", {240, 2400, 1335, 255}, 6).centred(),
             TextBox("txtVolumeL", {2040, 2040, 1335, 285}, 7).asOutput().labelledBy("Label4"),
             Label("Label4", "Volume In Liters", {2040, 2400, 1335, 255}, 8).centred(),
-            Option("optCm", "cm.", {480, 1080, 615, 255}, 9).initiallySelected()
+            Option("optCm", "cm.", {480, 1080, 615, 255}, 9)
+                .initiallySelected()
                 .tooltip("Diameter and length are in centimetres"),
             Option("optIn", "in.", {480, 1440, 615, 255}, 10).tooltip("Diameter and length are in inches"),
             Button("cmdClear", "Clear All", {1440, 0, 735, 255}, 11).tooltip("Empty every box"),

@@ -4,8 +4,10 @@ namespace corvane {
 
 const FormLayout &WallFramingCalculator::layout() const
 {
-    static const FormLayout kLayout{
-        .name = QStringLiteral("frmWallFraming"), .caption = QStringLiteral("Wall Framing"), .client = {3615, 6375}, .back = kCalculatorBack};
+    static const FormLayout kLayout{.name = QStringLiteral("frmWallFraming"),
+                                    .caption = QStringLiteral("Wall Framing"),
+                                    .client = {3615, 6375},
+                                    .back = kCalculatorBack};
     return kLayout;
 }
 

@@ -4,8 +4,10 @@ namespace corvane {
 
 const FormLayout &WaterCalculator::layout() const
 {
-    static const FormLayout kLayout{
-        .name = QStringLiteral("frmWater"), .caption = QStringLiteral(""), .client = {4455, 2985}, .back = kCalculatorBack};
+    static const FormLayout kLayout{.name = QStringLiteral("frmWater"),
+                                    .caption = QStringLiteral(""),
+                                    .client = {4455, 2985},
+                                    .back = kCalculatorBack};
     return kLayout;
 }
 

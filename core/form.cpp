@@ -21,8 +21,7 @@ namespace {
 // Runs a handler on an event of the object it filters.
 class EventHook : public QObject {
 public:
-    EventHook(QObject *target, std::function<bool(QEvent *)> handler)
-        : QObject(target), handler_(std::move(handler))
+    EventHook(QObject *target, std::function<bool(QEvent *)> handler) : QObject(target), handler_(std::move(handler))
     {
         target->installEventFilter(this);
     }
@@ -51,7 +50,8 @@ QIcon windowIcon(bool withIcon)
 
 Qt::WindowFlags childFlags(const FormLayout &layout)
 {
-    if (layout.border == Border::None || (!layout.controlBox && layout.caption.isEmpty() && layout.border != Border::Sizable))
+    if (layout.border == Border::None ||
+        (!layout.controlBox && layout.caption.isEmpty() && layout.border != Border::Sizable))
         return Qt::SubWindow | Qt::FramelessWindowHint;
     Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (layout.controlBox)
@@ -283,7 +283,8 @@ QSizeF Form::screenSizeTwips()
 void Form::onClick(const QString &controlName, std::function<void()> handler)
 {
     auto *button = controlAs<QAbstractButton>(controlName);
-    QObject::connect(button, &QAbstractButton::clicked, button, [handler = std::move(handler)] { RunHandler(handler); });
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [handler = std::move(handler)] { RunHandler(handler); });
 }
 
 void Form::onTimer(const QString &timerName, std::function<void()> handler)

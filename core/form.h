@@ -61,7 +61,8 @@ public:
     // Looks a control up, loading the window first; a name that does not exist is a runtime
     // error, as for an element of a control array past its end.
     QWidget *control(const QString &controlName);
-    template <class W> W *controlAs(const QString &controlName)
+    template <class W>
+    W *controlAs(const QString &controlName)
     {
         auto *w = qobject_cast<W *>(control(controlName));
         if (!w)
@@ -98,7 +99,8 @@ protected:
 
     // Every handler goes through the runtime-error guard.
     void onClick(const QString &controlName, std::function<void()> handler);
-    template <class F> void onClick(const QString &controlName, void (F::*handler)())
+    template <class F>
+    void onClick(const QString &controlName, void (F::*handler)())
     {
         onClick(controlName, [this, handler] { (static_cast<F *>(this)->*handler)(); });
     }

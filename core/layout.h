@@ -56,16 +56,34 @@ struct ControlSpec {
     QString picture;                   // resource path, for a picture
     int interval = 0;                  // milliseconds, for a timer
 
-    ControlSpec centred() const { return with([](ControlSpec &c) { c.align = Align::Centre; }); }
-    ControlSpec rightAligned() const { return with([](ControlSpec &c) { c.align = Align::Right; }); }
-    ControlSpec inFont(FontSpec f) const { return with([&](ControlSpec &c) { c.font = f; }); }
+    ControlSpec centred() const
+    {
+        return with([](ControlSpec &c) { c.align = Align::Centre; });
+    }
+    ControlSpec rightAligned() const
+    {
+        return with([](ControlSpec &c) { c.align = Align::Right; });
+    }
+    ControlSpec inFont(FontSpec f) const
+    {
+        return with([&](ControlSpec &c) { c.font = f; });
+    }
     ControlSpec bold() const;
     ControlSpec colours(std::optional<quint32> b, std::optional<quint32> f) const
     {
-        return with([&](ControlSpec &c) { c.back = b; c.fore = f; });
+        return with([&](ControlSpec &c) {
+            c.back = b;
+            c.fore = f;
+        });
     }
-    ControlSpec asOutput() const { return with([](ControlSpec &c) { c.output = true; }); }
-    ControlSpec initiallySelected() const { return with([](ControlSpec &c) { c.selected = true; }); }
+    ControlSpec asOutput() const
+    {
+        return with([](ControlSpec &c) { c.output = true; });
+    }
+    ControlSpec initiallySelected() const
+    {
+        return with([](ControlSpec &c) { c.selected = true; });
+    }
     ControlSpec labelledBy(const QString &label) const
     {
         return with([&](ControlSpec &c) { c.describedBy = label; });
@@ -74,11 +92,18 @@ struct ControlSpec {
     {
         return with([&](ControlSpec &c) { c.accessibleName = accessible; });
     }
-    ControlSpec tooltip(const QString &text) const { return with([&](ControlSpec &c) { c.tip = text; }); }
-    ControlSpec width(int pixels) const { return with([&](ControlSpec &c) { c.lineWidth = pixels; }); }
+    ControlSpec tooltip(const QString &text) const
+    {
+        return with([&](ControlSpec &c) { c.tip = text; });
+    }
+    ControlSpec width(int pixels) const
+    {
+        return with([&](ControlSpec &c) { c.lineWidth = pixels; });
+    }
 
 private:
-    template <class F> ControlSpec with(F change) const
+    template <class F>
+    ControlSpec with(F change) const
     {
         ControlSpec copy = *this;
         change(copy);
@@ -146,7 +171,7 @@ enum class Border { FixedDialog, FixedSingle, None, Sizable };
 struct FormLayout {
     QString name;
     QString caption;
-    QSize client; // twips
+    QSize client;                // twips
     std::optional<quint32> back; // the system's window colour when absent
     bool icon = true;
     Frame frame = Frame::MdiChild;

@@ -47,7 +47,8 @@ void settle();
 } // namespace corvane::testing
 
 namespace QTest {
-template <> inline char *toString(const corvane::testing::Message &m)
+template <>
+inline char *toString(const corvane::testing::Message &m)
 {
     return qstrdup(QStringLiteral("{\"%1\", \"%2\", %3}").arg(m.text, m.title).arg(m.style).toUtf8().constData());
 }

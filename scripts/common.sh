@@ -1,0 +1,30 @@
+# Shared by the scripts: where the project is, and installing the packages it needs.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+missing_packages() {
+    local wanted
+    wanted=$(grep -v '^#' "$root/scripts/packages.txt" | grep -v '^$')
+    for p in $wanted; do
+        dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
+    done
+}
+
+install_packages() {
+    local missing
+    missing=$(missing_packages | tr '\n' ' ')
+    [ -z "${missing// /}" ] && return 0
+    echo "Installing: $missing"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "These packages are missing and there is no sudo to install them: $missing" >&2; exit 1; }
+        sudo="sudo"
+    fi
+    $sudo apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+build_program() {
+    cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$root/build" -j"$(nproc)"
+}

@@ -1,0 +1,40 @@
+// Pictures of the program's windows for people to look at: starts the program as usual, shows
+// the windows named on the command line, and saves the whole main window (and any top-level
+// window) as PNG files. Run it under xvfb-run for real window decorations.
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/mainwindow.h"
+#include "app/workspace.h"
+
+using namespace corvane;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        qWarning("usage: corvane_screens OUTPUT_DIR [WINDOW ...]");
+        return 2;
+    }
+    const QString out = args.at(1);
+    QDir().mkpath(out);
+    Workspace workspace;
+    workspace.setOnEnd({});
+    workspace.start();
+    for (const QString &name : args.mid(2)) {
+        if (Form *form = workspace.formNamed(name))
+            form->Show();
+        else
+            qWarning("no window named %s", qPrintable(name));
+    }
+    QTimer::singleShot(700, [&] {
+        QApplication::primaryScreen()->grabWindow(0).save(out + "/screen.png");
+        workspace.mdiMain().window()->grab().save(out + "/mdiMain.png");
+        QApplication::quit();
+    });
+    return QApplication::exec();
+}
