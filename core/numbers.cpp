@@ -17,9 +17,18 @@ namespace {
 // converters, collects its significant digits as ASCII. IsNumericText runs the same scanner with
 // a sink that keeps nothing, so the test and the conversions cannot disagree.
 
-constexpr bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-constexpr bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-constexpr bool isOctalDigit(char16_t c) { return c >= u'0' && c <= u'7'; }
+constexpr bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t';
+}
+constexpr bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+constexpr bool isOctalDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'7';
+}
 constexpr bool isHexDigit(char16_t c)
 {
     return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
@@ -127,8 +136,8 @@ private:
     bool skipCurrency()
     {
         const std::u16string &symbol = regional_.currency;
-        if (symbol.empty() || std::size_t(end_ - p_) < symbol.size()
-            || std::u16string_view(p_, symbol.size()) != symbol)
+        if (symbol.empty() || std::size_t(end_ - p_) < symbol.size() ||
+            std::u16string_view(p_, symbol.size()) != symbol)
             return false;
         p_ += symbol.size();
         while (p_ != end_ && isBlank(*p_))
@@ -279,7 +288,10 @@ ScannedNumber scanOrThrow(std::u16string_view text, const Regional &regional, Di
 // Text to Double. The digits go to std::from_chars, which rounds correctly and ignores the C
 // library's locale; only over- and underflow need telling apart here.
 
-Double signedZero(bool negative) { return negative ? -0.0 : 0.0; }
+Double signedZero(bool negative)
+{
+    return negative ? -0.0 : 0.0;
+}
 
 Double decimalToDouble(const ScannedNumber &number, DigitBuffer &digits)
 {
@@ -306,8 +318,8 @@ Double hexToDouble(std::string_view hexDigits)
     if (hexDigits.empty())
         return 0.0;
     Double value = 0;
-    const auto result = std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(),
-                                        value, std::chars_format::hex);
+    const auto result =
+        std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(), value, std::chars_format::hex);
     if (result.ec == std::errc::result_out_of_range)
         throw OverflowError();
     return value;
@@ -349,14 +361,17 @@ std::optional<std::uint64_t> multiplyByPowerOfTen(std::uint64_t value, int power
     return value;
 }
 
-int digitValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
+int digitValue(char c)
+{
+    return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
+}
 
 std::optional<std::uint64_t> radixDigitsToInteger(std::string_view digits, unsigned radix)
 {
     std::uint64_t value = 0;
     for (const char c : digits) {
-        if (__builtin_mul_overflow(value, radix, &value)
-            || __builtin_add_overflow(value, std::uint64_t(digitValue(c)), &value))
+        if (__builtin_mul_overflow(value, radix, &value) ||
+            __builtin_add_overflow(value, std::uint64_t(digitValue(c)), &value))
             return std::nullopt;
     }
     return value;
@@ -372,8 +387,7 @@ bool roundsUp(std::string_view dropped, std::uint64_t kept)
 }
 
 // |value| x 10^scaleDigits rounded to a whole number, or nothing when it needs more than 64 bits.
-std::optional<std::uint64_t> roundedDecimalMagnitude(const ScannedNumber &number,
-                                                     DigitBuffer &digits, int scaleDigits)
+std::optional<std::uint64_t> roundedDecimalMagnitude(const ScannedNumber &number, DigitBuffer &digits, int scaleDigits)
 {
     digits.trimTrailingZeros();
     const std::string_view d = digits.view();
@@ -392,19 +406,13 @@ std::optional<std::uint64_t> roundedDecimalMagnitude(const ScannedNumber &number
     return kept + (roundsUp(d.substr(std::size_t(keptDigits)), kept) ? 1 : 0);
 }
 
-std::optional<std::uint64_t> roundedMagnitude(const ScannedNumber &number, DigitBuffer &digits,
-                                              int scaleDigits)
+std::optional<std::uint64_t> roundedMagnitude(const ScannedNumber &number, DigitBuffer &digits, int scaleDigits)
 {
     std::optional<std::uint64_t> whole;
     switch (number.radix) {
-    case Radix::Decimal:
-        return roundedDecimalMagnitude(number, digits, scaleDigits);
-    case Radix::Hex:
-        whole = radixDigitsToInteger(digits.view(), 16);
-        break;
-    case Radix::Octal:
-        whole = radixDigitsToInteger(digits.view(), 8);
-        break;
+    case Radix::Decimal: return roundedDecimalMagnitude(number, digits, scaleDigits);
+    case Radix::Hex: whole = radixDigitsToInteger(digits.view(), 16); break;
+    case Radix::Octal: whole = radixDigitsToInteger(digits.view(), 8); break;
     }
     return whole ? multiplyByPowerOfTen(*whole, scaleDigits) : std::nullopt;
 }
@@ -455,8 +463,7 @@ struct RoundedDigits {
 RoundedDigits roundTo15Digits(Double x)
 {
     char text[32];
-    const char *const last =
-        std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, 14).ptr;
+    const char *const last = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, 14).ptr;
     // The layout is fixed: [-]d.ddddddddddddddde(+|-)dd[d]
     RoundedDigits r;
     const char *p = text;
@@ -551,12 +558,9 @@ Double TextToDouble(std::u16string_view text, const Regional &regional)
     DigitBuffer digits(text.size());
     const ScannedNumber number = scanOrThrow(text, regional, digits);
     switch (number.radix) {
-    case Radix::Hex:
-        return hexToDouble(digits.view());
-    case Radix::Octal:
-        return hexToDouble(octalToHex(digits.view()));
-    case Radix::Decimal:
-        break;
+    case Radix::Hex: return hexToDouble(digits.view());
+    case Radix::Octal: return hexToDouble(octalToHex(digits.view()));
+    case Radix::Decimal: break;
     }
     return decimalToDouble(number, digits);
 }
@@ -565,8 +569,7 @@ Money TextToMoney(std::u16string_view text, const Regional &regional)
 {
     DigitBuffer digits(text.size());
     const ScannedNumber number = scanOrThrow(text, regional, digits);
-    return Money::fromUnits(
-        applySign<std::int64_t>(number.negative, roundedMagnitude(number, digits, 4)));
+    return Money::fromUnits(applySign<std::int64_t>(number.negative, roundedMagnitude(number, digits, 4)));
 }
 
 Int16 TextToInt16(std::u16string_view text, const Regional &regional)
@@ -631,7 +634,10 @@ Money DoubleToMoney(Double x)
     return Money::fromUnits(std::int64_t(units));
 }
 
-Double MoneyToDouble(Money m) { return Double(m.units) / Double(Money::kScale); }
+Double MoneyToDouble(Money m)
+{
+    return Double(m.units) / Double(Money::kScale);
+}
 
 Int16 DoubleToInt16(Double x)
 {
@@ -641,7 +647,10 @@ Int16 DoubleToInt16(Double x)
     return Int16(rounded);
 }
 
-Money Int16ToMoney(Int16 i) { return Money::fromUnits(std::int64_t(i) * Money::kScale); }
+Money Int16ToMoney(Int16 i)
+{
+    return Money::fromUnits(std::int64_t(i) * Money::kScale);
+}
 
 Money MoneyAdd(Money a, Money b)
 {
@@ -656,8 +665,8 @@ Money MoneyMul(Money a, Money b)
     // Both factors are below 2^63 in magnitude, so the exact product fits in 127 bits.
     const __int128 product = __int128(a.units) * b.units;
     const bool negative = product < 0;
-    const auto magnitude = negative ? -static_cast<unsigned __int128>(product)
-                                    : static_cast<unsigned __int128>(product);
+    const auto magnitude =
+        negative ? -static_cast<unsigned __int128>(product) : static_cast<unsigned __int128>(product);
     unsigned __int128 quotient = magnitude / Money::kScale;
     const auto remainder = unsigned(magnitude % Money::kScale);
     const unsigned half = Money::kScale / 2;
@@ -676,12 +685,30 @@ Money MoneyMulInt16(Money m, Int16 i)
     return Money::fromUnits(product);
 }
 
-Int16 Int16Add(Int16 a, Int16 b) { return Int16(checkedInt16(int(a) + int(b))); }
-Int16 Int16Sub(Int16 a, Int16 b) { return Int16(checkedInt16(int(a) - int(b))); }
-Int16 Int16Mul(Int16 a, Int16 b) { return Int16(checkedInt16(int(a) * int(b))); }
-Int16 Int16Increment(Int16 i) { return Int16Add(i, 1); }
-Int16 Int16Decrement(Int16 i) { return Int16Sub(i, 1); }
+Int16 Int16Add(Int16 a, Int16 b)
+{
+    return Int16(checkedInt16(int(a) + int(b)));
+}
+Int16 Int16Sub(Int16 a, Int16 b)
+{
+    return Int16(checkedInt16(int(a) - int(b)));
+}
+Int16 Int16Mul(Int16 a, Int16 b)
+{
+    return Int16(checkedInt16(int(a) * int(b)));
+}
+Int16 Int16Increment(Int16 i)
+{
+    return Int16Add(i, 1);
+}
+Int16 Int16Decrement(Int16 i)
+{
+    return Int16Sub(i, 1);
+}
 
-Double Power(Double x, Double y) { return std::pow(x, y); }
+Double Power(Double x, Double y)
+{
+    return std::pow(x, y);
+}
 
 } // namespace corvane

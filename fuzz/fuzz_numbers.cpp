@@ -57,11 +57,14 @@ struct Reference {
     bool negative = false;
     std::string integerDigits; // separators removed
     std::string fractionDigits;
-    long long exponent = 0;    // saturated far beyond any fuzz input's digit count
+    long long exponent = 0; // saturated far beyond any fuzz input's digit count
     std::string radixDigits;
 };
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t';
+}
 bool allOf(std::u16string_view s, bool (*pred)(char16_t))
 {
     for (char16_t c : s)
@@ -69,11 +72,23 @@ bool allOf(std::u16string_view s, bool (*pred)(char16_t))
             return false;
     return true;
 }
-bool isDec(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool isOct(char16_t c) { return c >= u'0' && c <= u'7'; }
-bool isHex(char16_t c) { return isDec(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+bool isDec(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+bool isOct(char16_t c)
+{
+    return c >= u'0' && c <= u'7';
+}
+bool isHex(char16_t c)
+{
+    return isDec(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
 
-std::string ascii(std::u16string_view s) { return std::string(s.begin(), s.end()); }
+std::string ascii(std::u16string_view s)
+{
+    return std::string(s.begin(), s.end());
+}
 
 std::u16string_view trim(std::u16string_view s)
 {
@@ -247,8 +262,7 @@ u128 roundedMagnitude(const Reference &ref, int scale)
     return up ? saturatingMulAdd(kept, 1, 1) : kept;
 }
 
-std::optional<std::int64_t> referenceInteger(const Reference &ref, int scale, std::int64_t min,
-                                             std::int64_t max)
+std::optional<std::int64_t> referenceInteger(const Reference &ref, int scale, std::int64_t min, std::int64_t max)
 {
     const u128 magnitude = roundedMagnitude(ref, scale);
     const u128 limit = ref.negative ? u128(-(min + 1)) + 1 : u128(max);
@@ -268,16 +282,14 @@ std::optional<double> referenceDouble(const Reference &ref, bool &overflows)
             return std::nullopt;
         u128 v = 0;
         for (char c : ref.radixDigits)
-            v = v * (ref.kind == Reference::Hex ? 16 : 8)
-                + unsigned(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
+            v = v * (ref.kind == Reference::Hex ? 16 : 8) + unsigned(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
         return double(v); // the conversion rounds to nearest, ties to even
     }
     std::string text = ref.negative ? "-" : "";
     text += (ref.integerDigits.empty() ? "0" : ref.integerDigits) + "." + ref.fractionDigits;
     text += "e" + std::to_string(ref.exponent);
     double value = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec
-        != std::errc::result_out_of_range)
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc::result_out_of_range)
         return value;
     // Out of range: overflow when the leading digit is at a place of one or more.
     const std::string digits = ref.integerDigits + ref.fractionDigits;
@@ -346,8 +358,7 @@ void checkNumeric(std::u16string_view text, const Regional &r, const Reference &
     const auto expected = referenceDouble(ref, overflows);
     if (expected) {
         require(value.has_value() != overflows, "TextToDouble overflow differs");
-        require(!value || std::memcmp(&*value, &*expected, sizeof(double)) == 0,
-                "TextToDouble differs");
+        require(!value || std::memcmp(&*value, &*expected, sizeof(double)) == 0, "TextToDouble differs");
     }
     if (value)
         checkDoubleTextRoundTrip(*value, r);
