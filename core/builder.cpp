@@ -1,9 +1,11 @@
 #include "core/builder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -51,6 +53,41 @@ void paintColours(QWidget *w, const ControlSpec &spec)
     w->setPalette(palette);
 }
 
+// Check boxes and option buttons keep their caption close to the box, as a desktop of the
+// classic kind draws them; the toolkit's roomier default would clip captions sized for that.
+class CompactIndicatorStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_CheckBoxLabelSpacing || metric == PM_RadioButtonLabelSpacing)
+            return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle *compactIndicatorStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new CompactIndicatorStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+// A caption wraps at blanks only where the label's height leaves room for a second line; then
+// the label may grow by a pixel or two so that the last line's descenders are not cut off.
+void wrapIfTallEnough(QLabel *label)
+{
+    const int lineHeight = QFontMetrics(label->font()).height();
+    label->setWordWrap(label->height() >= 2 * lineHeight - 2);
+    if (!label->wordWrap())
+        return;
+    const int needed = label->heightForWidth(label->width());
+    if (needed > label->height() && needed <= label->height() + 2)
+        label->resize(label->width(), needed);
+}
+
 QLabel *makeLabel(const ControlSpec &spec, QWidget *view)
 {
     auto *label = new QLabel(spec.caption, view);
@@ -92,9 +129,14 @@ QWidget *makeWidget(const ControlSpec &spec, QWidget *view)
     case Kind::Option: {
         auto *option = new QRadioButton(spec.caption, view);
         option->setChecked(spec.selected);
+        option->setStyle(compactIndicatorStyle());
         return option;
     }
-    case Kind::Check: return new QCheckBox(spec.caption, view);
+    case Kind::Check: {
+        auto *check = new QCheckBox(spec.caption, view);
+        check->setStyle(compactIndicatorStyle());
+        return check;
+    }
     case Kind::Picture: return makePicture(spec, view);
     default: return nullptr;
     }
@@ -206,12 +248,9 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
         if (spec.font)
             w->setFont(fontFor(*spec.font));
         paintColours(w, spec);
-        if (auto *label = qobject_cast<QLabel *>(w); label && spec.kind == Kind::Label) {
-            // A caption wraps at blanks only where the label's height leaves room for a second line.
-            const int lineHeight = QFontMetrics(label->font()).height();
-            label->setWordWrap(twipsToPixels(spec.at.height) >= 2 * lineHeight);
-        }
         w->setGeometry(pixelRect(spec.at));
+        if (spec.kind == Kind::Label)
+            wrapIfTallEnough(static_cast<QLabel *>(w));
         w->setAccessibleName(accessibleNameFor(spec, layout));
         if (!spec.tip.isEmpty()) {
             w->setToolTip(spec.tip);
