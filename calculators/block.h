@@ -1,18 +1,27 @@
+// How many 16 by 8 inch blocks a wall takes, what they cost, and the block line of the cost list.
 #pragma once
 
-#include "calculators/host.h"
+#include "calculators/pricing.h"
 
 namespace corvane {
 
-class BlockCalculator : public Form {
+class BlockCalculator : public PricingCalculator {
 public:
-    explicit BlockCalculator(CalculatorHost &host) : Form(host), host_(host) {}
+    using PricingCalculator::PricingCalculator;
+
+    // The last count, the total cost of those blocks and the price per block last accepted.
+    // They outlive the window's controls and are changed by the count and the price steps only.
+    Int16 intBlockAmount = 0;
+    Double dblPrice = 0;
+    Double dblCost = 0;
+
+    void cmdGo_Click() override;
+    void cmdGo2_Click() override;
+    void cmdAdd_Click() override;
+    void cmdClear_Click() override;
 
 protected:
     const FormLayout &layout() const override;
-
-private:
-    CalculatorHost &host_;
 };
 
 } // namespace corvane
