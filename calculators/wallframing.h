@@ -1,18 +1,38 @@
+// How many boards of a chosen length frame one wall, what they cost, and the wall-framing line
+// of the cost list.
 #pragma once
 
-#include "calculators/host.h"
+#include "calculators/pricing.h"
 
 namespace corvane {
 
-class WallFramingCalculator : public Form {
+class WallFramingCalculator : public PricingCalculator {
 public:
-    explicit WallFramingCalculator(CalculatorHost &host) : Form(host), host_(host) {}
+    using PricingCalculator::PricingCalculator;
+
+    // The last count (boards, to four decimals), the total cost of those boards and the price
+    // per board. They outlive the window's controls; the count, price and clear steps change them.
+    Money curWoodAmount;
+    Money curPrice;
+    Money curCost;
+    // The board size and board length of the last count, for the cost line; the count is
+    // meaningless without them.
+    QString strBoardSize;
+    Money curBoardLength;
+
+    void cmdGo_Click() override;
+    void cmdGo2_Click() override;
+    void cmdAdd_Click() override;
+    void cmdClear_Click() override;
+    // Each box of a pair clears its partner, so at most one size and one spacing is ticked.
+    void chk2x4_Click();
+    void chk2x6_Click();
+    void chk16OC_Click();
+    void chk24OC_Click();
 
 protected:
     const FormLayout &layout() const override;
-
-private:
-    CalculatorHost &host_;
+    void wire() override;
 };
 
 } // namespace corvane
