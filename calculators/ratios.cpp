@@ -1,15 +1,116 @@
 #include "calculators/ratios.h"
 
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextLayout>
+
 namespace corvane {
+namespace {
+
+const QString kHeading = QStringLiteral("Country Ratios:");
+const QString kUsa = QStringLiteral("USA = 1 Cement x 2 Sand x 4 Gravel");
+const QString kDr = QStringLiteral("DR  =  1 Cement x 3 Sand x 3 Gravel");
+
+// The lines a label breaks its caption into at its width, without the blanks that hang at
+// either end of a line.
+QStringList wrappedLines(const QLabel &label, const QString &text)
+{
+    QTextLayout layout(text, label.font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const qreal width = label.contentsRect().width();
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    lines.removeAll(QString());
+    return lines;
+}
+
+} // namespace
+
+QString RatiosDialog::ratioText()
+{
+    return QStringLiteral("Country Ratios:                      ") +
+           QStringLiteral("                     USA = 1 Cement x 2 Sand x 4 ") +
+           QStringLiteral("Gravel             DR  =  1 Cement x 3 Sand x 3 Gravel");
+}
+
+QString RatiosDialog::ratioLines()
+{
+    return kHeading + QLatin1Char('\n') + kUsa + QLatin1Char('\n') + kDr;
+}
 
 const FormLayout &RatiosDialog::layout() const
 {
-    static const FormLayout kLayout{.name = QStringLiteral("frmAboutRatios"),
-                                    .caption = QStringLiteral("Ratios"),
-                                    .client = {5730, 3120},
-                                    .icon = false,
-                                    .frame = Frame::TopLevel};
+    static const FormLayout kLayout{
+        .name = QStringLiteral("frmAboutRatios"),
+        .caption = QStringLiteral("Ratios"),
+        .client = {5730, 3120},
+        .icon = false,
+        .frame = Frame::TopLevel,
+        .controls = {
+            Picture("Picture1", ":/hammer45.png", {120, 240, 735, 735}, 4).named("Claw hammer"),
+            Label("lblTitle", "Corvane", {1050, 240, 3885, 480}, 2)
+                .inFont({"MS Sans Serif", 18})
+                .colours(std::nullopt, 0x00000000),
+            Label("lblVersion", "Version: 1.0", {1050, 780, 3885, 225}, 3).bold(),
+            Label("lblDescription", "", {1050, 1125, 3885, 1170}, 1)
+                .bold()
+                .colours(std::nullopt, 0x00000000)
+                .named("Country Ratios"),
+            Line(element("Line1", 1), 90, 2445, 5654, 2445).colours(std::nullopt, 0x00808080),
+            Line(element("Line1", 0), 105, 2460, 5654, 2460).colours(std::nullopt, 0x00FFFFFF).width(2),
+            Button("cmdOK", "OK", {2280, 2625, 1140, 345}, 0).tooltip("Close this window"),
+        }};
     return kLayout;
+}
+
+// A dialog, so that OK answers Enter as the default button and Esc as the cancel button.
+QWidget *RatiosDialog::createView()
+{
+    return new QDialog;
+}
+
+QWidget *RatiosDialog::createWindow(QWidget *view)
+{
+    QWidget *window = Form::createWindow(view);
+    // Measured from the screen's corner, as the dialog has always opened.
+    window->move(twipsToPixels(2340), twipsToPixels(1935));
+    return window;
+}
+
+void RatiosDialog::wire()
+{
+    auto *dialog = static_cast<QDialog *>(view());
+    auto *ok = controlAs<QPushButton>("cmdOK");
+    ok->setDefault(true);
+    onClick("cmdOK", &RatiosDialog::cmdOK_Click);
+    // Esc rejects the dialog, which only hides it; as the cancel button, OK must run instead.
+    QObject::connect(dialog, &QDialog::rejected, ok, [this] { RunHandler([this] { cmdOK_Click(); }); });
+    for (const char *rule : {"Line1(0)", "Line1(1)"})
+        view()->findChild<QWidget *>(rule)->setAccessibleName(QStringLiteral("Separator"));
+}
+
+void RatiosDialog::Form_Load()
+{
+    auto *description = controlAs<QLabel>("lblDescription");
+    const QString text = ratioText();
+    // The blanks only line the ratios up where the label's font is as wide as it was drawn
+    // for; elsewhere the same three lines are spelt out.
+    const bool wrapsAsDrawn =
+        description->wordWrap() && wrappedLines(*description, text) == QStringList{kHeading, kUsa, kDr};
+    description->setText(wrapsAsDrawn ? text : ratioLines());
+}
+
+void RatiosDialog::cmdOK_Click()
+{
+    Unload();
 }
 
 } // namespace corvane
