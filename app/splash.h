@@ -1,3 +1,4 @@
+// The splash: who made the program, and the disclaimer the user accepts or declines.
 #pragma once
 
 #include "core/form.h"
@@ -10,8 +11,13 @@ class SplashWindow : public Form {
 public:
     explicit SplashWindow(Workspace &workspace);
 
+    void cmdOK_Click();
+
 protected:
     const FormLayout &layout() const override;
+    void wire() override;
+    void Form_Load() override;
+    QWidget *createWindow(QWidget *view) override;
 
 private:
     Workspace &workspace_;
