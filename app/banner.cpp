@@ -1,18 +1,90 @@
 #include "app/banner.h"
 
+#include <QMouseEvent>
+
+#include "app/placement.h"
 #include "app/workspace.h"
 
 namespace corvane {
+namespace {
+
+constexpr quint32 kBannerBack = 0x00C0E0FF; // the main window's client colour
+
+} // namespace
 
 TitleBanner::TitleBanner(Workspace &workspace) : Form(workspace), workspace_(workspace) {}
 
 const FormLayout &TitleBanner::layout() const
 {
-    static const FormLayout kLayout{.name = QStringLiteral("frmBackground"),
-                                    .caption = QStringLiteral(""),
-                                    .client = {11040, 3465},
-                                    .frame = Frame::MdiChild};
+    static const FormLayout kLayout{
+        .name = QStringLiteral("frmBackground"),
+        .caption = QString(),
+        .client = {11040, 3465},
+        .back = kBannerBack,
+        .icon = false,
+        .frame = Frame::MdiChild,
+        .border = Border::None,
+        .controlBox = false,
+        .font = {"Arial", 72, true},
+        .controls = {
+            Label("Label1", "Corvane", {0, 0, 10935, 3375}).centred().colours(kBannerBack, std::nullopt),
+        }};
     return kLayout;
+}
+
+QWidget *TitleBanner::createWindow(QWidget *view)
+{
+    QWidget *window = Form::createWindow(view);
+    // It has no caption to name it by.
+    view->setAccessibleName(QStringLiteral("Corvane"));
+    window->setAccessibleName(QStringLiteral("Corvane"));
+    return window;
+}
+
+void TitleBanner::wire()
+{
+    // A press on the name activates the banner, which brings it forward like any child window;
+    // every mouse event on the name sends it back behind the others. A release over the name
+    // is also a click.
+    onEvent("Label1", [this](QEvent *event) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: Label1_MouseDown(); break;
+        case QEvent::MouseButtonDblClick: Label1_DblClick(); break;
+        case QEvent::MouseButtonRelease: {
+            Label1_MouseUp();
+            auto *label = view() ? view()->findChild<QWidget *>(QStringLiteral("Label1")) : nullptr;
+            const auto *release = static_cast<QMouseEvent *>(event);
+            if (label && label->rect().contains(release->position().toPoint()))
+                Label1_Click();
+            break;
+        }
+        default: break;
+        }
+        return false;
+    });
+}
+
+void TitleBanner::Form_Load()
+{
+    const QPointF place = bannerPlace(screenSizeTwips(), outerSizeTwips());
+    moveTo(place.x(), place.y());
+}
+
+void TitleBanner::Label1_Click()
+{
+    ZOrderToBack();
+}
+void TitleBanner::Label1_DblClick()
+{
+    ZOrderToBack();
+}
+void TitleBanner::Label1_MouseDown()
+{
+    ZOrderToBack();
+}
+void TitleBanner::Label1_MouseUp()
+{
+    ZOrderToBack();
 }
 
 } // namespace corvane

@@ -1,3 +1,4 @@
+// The program's name in large letters, always behind the other child windows.
 #pragma once
 
 #include "core/form.h"
@@ -10,8 +11,16 @@ class TitleBanner : public Form {
 public:
     explicit TitleBanner(Workspace &workspace);
 
+    void Label1_Click();
+    void Label1_DblClick();
+    void Label1_MouseDown();
+    void Label1_MouseUp();
+
 protected:
     const FormLayout &layout() const override;
+    void wire() override;
+    void Form_Load() override;
+    QWidget *createWindow(QWidget *view) override;
 
 private:
     Workspace &workspace_;

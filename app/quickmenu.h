@@ -1,3 +1,4 @@
+// A column of buttons that opens every calculator and the cost list.
 #pragma once
 
 #include "core/form.h"
@@ -10,8 +11,18 @@ class QuickMenu : public Form {
 public:
     explicit QuickMenu(Workspace &workspace);
 
+    void cmdBlockQuantities_Click();
+    void cmdConcreteQuantities_Click();
+    void cmdLengthConversions_Click();
+    void cmdPipeVolumes_Click();
+    void cmdWallFraming_Click();
+    void cmdWaterVolumes_Click();
+    void cmdTotalCosts_Click();
+
 protected:
     const FormLayout &layout() const override;
+    void wire() override;
+    void Form_Load() override;
 
 private:
     Workspace &workspace_;
