@@ -87,7 +87,13 @@ void MainWindow::buildMenus(QMainWindow *window)
     addItem(other, "itmQuickMenu", "Quick Menu", &MainWindow::itmQuickMenu_Click);
 }
 
-void MainWindow::MDIForm_Load() {}
+// The banner goes behind the quick menu and every child window opened later.
+void MainWindow::MDIForm_Load()
+{
+    workspace_.frmQuickMenu().Load();
+    workspace_.frmBackground().Load();
+    workspace_.frmBackground().ZOrderToBack();
+}
 
 void MainWindow::beforeUnload()
 {

@@ -16,7 +16,8 @@ class MainWindow : public Form {
 public:
     explicit MainWindow(Workspace &workspace);
 
-    QMdiArea *area() const { return area_; }
+    // Null once the main window is unloaded, even before its widgets are actually deleted.
+    QMdiArea *area() const { return isLoaded() ? area_.data() : nullptr; }
 
     void MDIForm_Load();
     void itmCosts_Click();

@@ -124,6 +124,9 @@ void Workspace::start()
 {
     mdiMain().Load();
     mdiMain().Show();
+    // The splash lies on top of everything; nothing waits for the user to answer it.
+    frmSplash().Show();
+    frmSplash().Refresh();
 }
 
 QMdiArea *Workspace::mdiArea()
