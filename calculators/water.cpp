@@ -1,14 +1,100 @@
 #include "calculators/water.h"
 
+#include "calculators/figurefit.h"
+#include "core/text.h"
+
 namespace corvane {
+namespace {
+
+// The window has no caption; this is what it is called wherever a name must be read out.
+const QString kSpokenName = QStringLiteral("Water Volumes");
+
+} // namespace
 
 const FormLayout &WaterCalculator::layout() const
 {
-    static const FormLayout kLayout{.name = QStringLiteral("frmWater"),
-                                    .caption = QStringLiteral(""),
-                                    .client = {4455, 2985},
-                                    .back = kCalculatorBack};
+    static const FormLayout kLayout{
+        .name = QStringLiteral("frmWater"),
+        .caption = QStringLiteral(""),
+        .client = {4455, 2985},
+        .back = kCalculatorBack,
+        .controls = {
+            TextBox("txtWidth", {240, 600, 1095, 285}, 0).labelledBy("Label1").tooltip("Basin width, in feet"),
+            TextBox("txtLength", {1680, 600, 1095, 285}, 1).labelledBy("Label2").tooltip("Basin length, in feet"),
+            TextBox("txtDepth", {3120, 600, 1095, 285}, 2).labelledBy("Label3").tooltip("Depth of the water, in feet"),
+            Button("Command1", "Calculate", {1680, 1200, 1095, 255}, 3)
+                .tooltip("Work out the cubic feet, gallons, pounds and tons of water"),
+            Label("Label1", "Width", {480, 360, 495, 255}, 4),
+            Label("Label2", "Length", {1920, 360, 495, 255}, 5),
+            Label("Label3", "Depth", {3360, 360, 495, 255}, 6),
+            Label("Label4", "Square Feet", {240, 1800, 975, 255}, 7).centred(),
+            Label("lblSquerefeet", "", {240, 2160, 975, 255}, 8).labelledBy("Label4"),
+            Label("lblGallons", "", {1680, 2160, 1095, 255}, 9).labelledBy("Label5"),
+            Label("Label5", "Gallons", {1680, 1800, 1095, 255}, 10).centred(),
+            Label("lblWaterWeight", "", {3240, 2160, 975, 255}, 11).labelledBy("Label6"),
+            Label("Label6", "lbs. of Water", {3240, 1800, 975, 255}, 12).centred(),
+            Label("lblTonsofWater", "", {1680, 2400, 1095, 255}, 13).labelledBy("Label8"),
+            Label("Label8", "Tons of Water", {1680, 2640, 1095, 255}, 14).centred(),
+            Button("cmdClear", "Clear All", {1740, 0, 855, 255}, 15).tooltip("Empty every box and result"),
+        }};
     return kLayout;
+}
+
+void WaterCalculator::wire()
+{
+    onClick("Command1", &WaterCalculator::Command1_Click);
+    onClick("cmdClear", &WaterCalculator::cmdClear_Click);
+    for (const char *result : {"lblSquerefeet", "lblGallons", "lblWaterWeight", "lblTonsofWater"})
+        fitFigure(controlAs<QLabel>(result));
+}
+
+QWidget *WaterCalculator::createWindow(QWidget *view)
+{
+    QWidget *outer = Form::createWindow(view);
+    view->setAccessibleName(kSpokenName);
+    outer->setAccessibleName(kSpokenName);
+    return outer;
+}
+
+// Length by width, then by depth, each multiplication tested on its own.
+Double WaterCalculator::product()
+{
+    const Double length = TextToDouble(text("txtLength"));
+    const Double width = TextToDouble(text("txtWidth"));
+    const Double depth = TextToDouble(text("txtDepth"));
+    return checkedStep(checkedStep(length * width) * depth);
+}
+
+void WaterCalculator::Command1_Click()
+{
+    if (!IsNumericText(text("txtWidth")))
+        return ShowMessage("Please enter a value in the Width Box", "Error", Critical);
+    if (!IsNumericText(text("txtLength")))
+        return ShowMessage("Please enter a value in the Length Box", "Error", Critical);
+    if (!IsNumericText(text("txtDepth")))
+        return ShowMessage("Please enter a value in the Depth Box", "Error", Critical);
+
+    setText("lblSquerefeet", DoubleToText(product()));
+    // The gallons come from the whole number of cubic feet (ties to even), while the label above
+    // shows the product as it is: 2 by 3 by 0.25 shows 1.5 and gives the gallons of 2. A product
+    // past the whole-number range stops here, with the product already shown.
+    intSquareFeet = DoubleToInt16(product());
+    setText("lblGallons", DoubleToText(checkedStep(Double(intSquareFeet) * 7.481)));
+    // Pounds and tons carry on from the figures as shown, so they agree with a hand calculation
+    // from the screen.
+    setText("lblWaterWeight", DoubleToText(checkedStep(TextToDouble(text("lblGallons")) * 8.3)));
+    setText("lblTonsofWater", DoubleToText(checkedStep(TextToDouble(text("lblWaterWeight")) / 2000)));
+}
+
+void WaterCalculator::cmdClear_Click()
+{
+    setText("txtLength", QString());
+    setText("txtDepth", QString());
+    setText("txtWidth", QString());
+    setText("lblSquerefeet", QString());
+    setText("lblGallons", QString());
+    setText("lblWaterWeight", QString());
+    setText("lblTonsofWater", QString());
 }
 
 } // namespace corvane

@@ -1,3 +1,4 @@
+// How much water a rectangular basin holds, and what it weighs.
 #pragma once
 
 #include "calculators/host.h"
@@ -8,10 +9,20 @@ class WaterCalculator : public Form {
 public:
     explicit WaterCalculator(CalculatorHost &host) : Form(host), host_(host) {}
 
+    void Command1_Click();
+    void cmdClear_Click();
+
+    // The basin's cubic feet as a whole number, from the last calculation that got that far.
+    Int16 intSquareFeet = 0;
+
 protected:
     const FormLayout &layout() const override;
+    void wire() override;
+    QWidget *createWindow(QWidget *view) override;
 
 private:
+    Double product();
+
     CalculatorHost &host_;
 };
 
