@@ -69,6 +69,8 @@ void SplashWindow::wire()
 
 void SplashWindow::Form_Load()
 {
+    // The outer size counts the border only once the window exists on the screen's side.
+    window()->winId();
     const QPointF place = splashPlace(screenSizeTwips(), outerSizeTwips());
     moveTo(place.x(), place.y());
 }

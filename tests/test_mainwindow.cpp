@@ -1,0 +1,241 @@
+// The main window's menus and the ways the program ends, through the real widgets.
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/banner.h"
+#include "app/mainwindow.h"
+#include "app/placement.h"
+#include "app/quickmenu.h"
+#include "app/splash.h"
+#include "app/workspace.h"
+#include "calculators/pipe.h"
+#include "support/testsupport.h"
+
+using namespace corvane;
+using namespace corvane::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    MessageRecorder messages;
+    std::unique_ptr<Workspace> workspace;
+    int ends = 0;
+
+    QMainWindow *frame() { return static_cast<QMainWindow *>(workspace->mdiMain().window()); }
+    QMdiArea *area() { return workspace->mdiMain().area(); }
+    Form &form(const QString &name) { return *workspace->formNamed(name); }
+
+    void choose(const QString &item)
+    {
+        auto *action = frame()->findChild<QAction *>(item);
+        QVERIFY2(action, qPrintable(item));
+        QVERIFY(action->isEnabled());
+        action->trigger();
+        settle();
+    }
+
+    // The visible child windows from the back to the front.
+    QStringList stacking()
+    {
+        QStringList names;
+        for (QMdiSubWindow *sub : area()->subWindowList(QMdiArea::StackingOrder))
+            if (sub->isVisible())
+                names << sub->widget()->objectName();
+        return names;
+    }
+
+    void accept()
+    {
+        SplashWindow &splash = workspace->frmSplash();
+        click(splash, "optAgree");
+        click(splash, "cmdOK");
+        settle();
+    }
+
+private slots:
+    void init()
+    {
+        ends = 0;
+        workspace = std::make_unique<Workspace>();
+        workspace->setOnEnd([this] { ++ends; });
+        workspace->start();
+        settle();
+    }
+    void cleanup()
+    {
+        CHECK_NO_MESSAGES(messages);
+        workspace.reset();
+        settle();
+    }
+
+    void menusInOrderWithoutAccessKeys()
+    {
+        QCOMPARE(frame()->windowTitle(), QString("Corvane"));
+        QStringList menus, items;
+        for (QAction *menuAction : frame()->menuBar()->actions()) {
+            QMenu *menu = menuAction->menu();
+            QVERIFY(menu);
+            menus << menu->objectName() + " " + menu->title();
+            for (QAction *item : menu->actions()) {
+                items << item->objectName() + " " + (item->isSeparator() ? QString("-") : item->text());
+                QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
+                QVERIFY2(item->shortcut().isEmpty(), qPrintable(item->objectName()));
+            }
+        }
+        QCOMPARE(menus, (QStringList{"mnuFile File", "mnuPrograms Plugins", "mnuOther Other"}));
+        QCOMPARE(items, (QStringList{"itmCosts Total Costs", "itmLine1 -", "itmExit Exit", "itmBlock Block Quantities",
+                                     "itmConcrete Concrete Quantities", "itmlengthConversions Length Conversions",
+                                     "itmPipeVolumes Pipe Volumes", "itmWallFraming Wall Framing",
+                                     "itmWaterVolumes Water Volumes", "itmQuickMenu Quick Menu"}));
+        QVERIFY2(!menus.join(' ').contains('&') && !items.join(' ').contains('&'), "an access key");
+    }
+
+    void itemsOpenTheirWindows_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("opens");
+        QTest::addColumn<bool>("raisesWhenOpen");
+        QTest::newRow("Total Costs") << "itmCosts"
+                                     << "frmCosts" << true;
+        QTest::newRow("Block Quantities") << "itmBlock"
+                                          << "frmBlock" << true;
+        QTest::newRow("Concrete Quantities") << "itmConcrete"
+                                             << "frmConcrete" << true;
+        QTest::newRow("Length Conversions") << "itmlengthConversions"
+                                            << "frmLength" << true;
+        QTest::newRow("Pipe Volumes") << "itmPipeVolumes"
+                                      << "frmPipe" << true;
+        QTest::newRow("Wall Framing") << "itmWallFraming"
+                                      << "frmWallFraming" << false;
+        QTest::newRow("Water Volumes") << "itmWaterVolumes"
+                                       << "frmWater" << true;
+    }
+    void itemsOpenTheirWindows()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, opens);
+        QFETCH(bool, raisesWhenOpen);
+        choose(item);
+        QVERIFY(form(opens).isVisible());
+        QCOMPARE(stacking().last(), opens);
+        // Open but covered by another window.
+        const QString other = opens == "frmPipe" ? "frmWater" : "frmPipe";
+        form(other).Show();
+        const QStringList covered = stacking();
+        QCOMPARE(covered.last(), other);
+        choose(item);
+        if (raisesWhenOpen)
+            QCOMPARE(stacking().last(), opens);
+        else
+            QCOMPARE(stacking(), covered);
+        QCOMPARE(stacking().first(), QString("frmBackground"));
+    }
+
+    void aClosedCalculatorOpensAfresh()
+    {
+        choose("itmPipeVolumes");
+        PipeCalculator &pipe = workspace->frmPipe();
+        typeInto(pipe, "txtPipeD", "12");
+        pipe.window()->close();
+        settle();
+        choose("itmPipeVolumes");
+        QCOMPARE(shown(pipe, "txtPipeD"), QString());
+    }
+
+    void totalCostsShowsTheHiddenListWithItsLines()
+    {
+        CostList &costs = workspace->frmCosts();
+        costs.post(Material::Sand, "Sand 2 m3", 80, {"Sand is already on the list"});
+        const QString line = costs.text(element("lblCosts", 1));
+        accept();
+        QVERIFY(!costs.isVisible());
+        choose("itmCosts");
+        QVERIFY(costs.isVisible());
+        QCOMPARE(stacking().last(), QString("frmCosts"));
+        QCOMPARE(costs.text(element("lblCosts", 1)), line);
+        QCOMPARE(costs.dblSandCost, 80.0);
+    }
+
+    void quickMenuItemReopensAClosedQuickMenuOnly()
+    {
+        QuickMenu &menu = workspace->frmQuickMenu();
+        const QPoint home = menu.window()->pos();
+        // Open and covered: left where it is.
+        choose("itmPipeVolumes");
+        const QStringList covered = stacking();
+        choose("itmQuickMenu");
+        QCOMPARE(stacking(), covered);
+        // Closed after the user moved it: back at its computed place, in front.
+        menu.window()->move(home + QPoint(40, 30));
+        menu.window()->close();
+        settle();
+        QVERIFY(!menu.isLoaded());
+        const QPoint banner = workspace->frmBackground().window()->pos();
+        choose("itmQuickMenu");
+        QVERIFY(menu.isVisible());
+        QCOMPARE(menu.window()->pos(), home);
+        const QPointF place = quickMenuPlace(Form::screenSizeTwips(), menu.outerSizeTwips());
+        QCOMPARE(menu.window()->pos(), QPoint(qRound(place.x() / 15), qRound(place.y() / 15)));
+        QCOMPARE(stacking(), (QStringList{"frmBackground", "frmPipe", "frmQuickMenu"}));
+        QCOMPARE(workspace->frmBackground().window()->pos(), banner);
+    }
+
+    void exitWithTheSplashOpenEndsTheProgram()
+    {
+        choose("itmPipeVolumes");
+        choose("itmCosts");
+        QVERIFY(workspace->frmSplash().isVisible());
+        choose("itmExit");
+        QVERIFY(!workspace->frmSplash().isLoaded());
+        QVERIFY(!workspace->mdiMain().isLoaded());
+        for (const char *child : {"frmQuickMenu", "frmBackground", "frmPipe", "frmCosts"})
+            QVERIFY2(!form(child).isLoaded(), child);
+        QVERIFY(workspace->ended());
+        QCOMPARE(ends, 1);
+    }
+
+    void exitAfterAcceptingEndsTheProgram()
+    {
+        accept();
+        choose("itmExit");
+        QVERIFY(!workspace->frmCosts().isLoaded());
+        QCOMPARE(ends, 1);
+    }
+
+    void exitWaitsForTheMixRatioDialog()
+    {
+        Form &ratios = form("frmAboutRatios");
+        ratios.Show();
+        choose("itmExit");
+        QVERIFY(!workspace->mdiMain().isLoaded());
+        QVERIFY(!workspace->frmSplash().isLoaded());
+        QVERIFY(ratios.isVisible());
+        QCOMPARE(ends, 0);
+        ratios.window()->close();
+        settle();
+        QVERIFY(!ratios.isLoaded());
+        QCOMPARE(ends, 1);
+    }
+
+    void closingTheMainWindowLeavesTheSplash()
+    {
+        choose("itmPipeVolumes");
+        frame()->close();
+        settle();
+        QVERIFY(!workspace->mdiMain().isLoaded());
+        QVERIFY(!workspace->frmPipe().isLoaded());
+        QVERIFY(workspace->frmSplash().isVisible());
+        QCOMPARE(ends, 0);
+        // Nothing of the main window is left for a late request to reach.
+        QVERIFY(!workspace->mdiArea());
+        workspace->frmPipe().Show();
+        QVERIFY(!workspace->frmPipe().isLoaded());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
