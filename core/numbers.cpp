@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -13,9 +14,9 @@ namespace corvane {
 namespace {
 
 // ---------------------------------------------------------------------------------------------
-// Scanning: one pass over the text that both decides whether it is a number and, for the
-// converters, collects its significant digits as ASCII. IsNumericText runs the same scanner with
-// a sink that keeps nothing, so the test and the conversions cannot disagree.
+// Scanning: one pass over the text decides whether it is a number and notes where its parts
+// are; IsNumericText stops there, so the test and the conversions cannot disagree. The
+// converters then gather the significant digits as ASCII in a second, simpler pass.
 
 constexpr bool isBlank(char16_t c)
 {
@@ -43,73 +44,15 @@ enum class Radix { Decimal, Hex, Octal };
 struct ScannedNumber {
     Radix radix = Radix::Decimal;
     bool negative = false;
-    // Decimal only: the value is 0.D x 10^pointExponent, where D are the collected digits
-    // (leading zeros are never collected, trailing ones may be).
-    std::int64_t pointExponent = 0;
+    std::u16string_view integerPart; // digits, with any thousands separators; &H/&O digits
+    std::u16string_view fractionPart;
+    std::int64_t exponent = 0;
 };
 
-struct DiscardDigits {
-    void push(char) {}
-};
-
-// Room for the digits of a text plus what the conversion to std::from_chars adds around them
-// (a sign and a point in front, an exponent behind), on the stack for ordinary lengths.
-class DigitBuffer {
-public:
-    static constexpr std::size_t kLead = 2;
-    static constexpr std::size_t kTail = 24;
-
-    explicit DigitBuffer(std::size_t textLength)
-    {
-        const std::size_t needed = kLead + textLength + kTail;
-        if (needed > sizeof local_) {
-            heap_ = std::make_unique<char[]>(needed);
-            base_ = heap_.get();
-        }
-    }
-    DigitBuffer(const DigitBuffer &) = delete;
-    DigitBuffer &operator=(const DigitBuffer &) = delete;
-
-    void push(char c) { base_[kLead + size_++] = c; }
-    void trimTrailingZeros()
-    {
-        while (size_ > 0 && digits()[size_ - 1] == '0')
-            --size_;
-    }
-    std::string_view view() const { return {digits(), size_}; }
-    bool empty() const { return size_ == 0; }
-
-    // Rewrites the digits in place as "[-]d.ddde<exponent>" and returns that text's bounds.
-    std::pair<const char *, const char *> asScientific(bool negative, std::int64_t exponent)
-    {
-        char *first = digits();
-        if (size_ > 1) {
-            first[-1] = first[0];
-            first[0] = '.';
-            --first;
-        }
-        if (negative)
-            *--first = '-';
-        char *last = digits() + size_;
-        *last++ = 'e';
-        last = std::to_chars(last, last + kTail - 1, exponent).ptr;
-        return {first, last};
-    }
-
-private:
-    char *digits() const { return base_ + kLead; }
-
-    char local_[128];
-    std::unique_ptr<char[]> heap_;
-    char *base_ = local_;
-    std::size_t size_ = 0;
-};
-
-template <class Sink>
 class Scanner {
 public:
-    Scanner(std::u16string_view text, const Regional &regional, Sink &sink)
-        : p_(text.data()), end_(text.data() + text.size()), regional_(regional), sink_(sink)
+    Scanner(std::u16string_view text, const Regional &regional)
+        : p_(text.data()), end_(text.data() + text.size()), regional_(regional)
     {
     }
 
@@ -163,71 +106,51 @@ private:
         if (p_ == end_)
             return false;
         const char16_t letter = *p_++;
-        if (letter == u'H' || letter == u'h') {
+        if (letter == u'H' || letter == u'h')
             out.radix = Radix::Hex;
-            return scanIntegerDigits(isHexDigit);
-        }
-        if (letter == u'O' || letter == u'o') {
+        else if (letter == u'O' || letter == u'o')
             out.radix = Radix::Octal;
-            return scanIntegerDigits(isOctalDigit);
-        }
-        return false;
-    }
-
-    bool scanIntegerDigits(bool (*accepts)(char16_t))
-    {
-        if (p_ == end_)
+        else
             return false;
-        bool significant = false;
+        const auto accepts = out.radix == Radix::Hex ? isHexDigit : isOctalDigit;
+        out.integerPart = {p_, std::size_t(end_ - p_)};
         for (; p_ != end_; ++p_) {
             if (!accepts(*p_))
                 return false;
-            significant = significant || *p_ != u'0';
-            if (significant)
-                sink_.push(char(*p_));
         }
-        return true;
+        return !out.integerPart.empty();
     }
 
     bool scanDecimal(ScannedNumber &out)
     {
-        std::int64_t integerDigits = 0;
-        std::int64_t significantIntegerDigits = 0;
-        if (!scanIntegerPart(integerDigits, significantIntegerDigits))
+        const char16_t *const integerStart = p_;
+        if (!scanIntegerPart())
             return false;
-        std::int64_t fractionDigits = 0;
-        std::int64_t fractionLeadingZeros = 0;
+        out.integerPart = {integerStart, std::size_t(p_ - integerStart)};
         if (p_ != end_ && *p_ == regional_.decimal) {
-            ++p_;
-            scanFraction(significantIntegerDigits > 0, fractionDigits, fractionLeadingZeros);
+            const char16_t *const fractionStart = ++p_;
+            while (p_ != end_ && isDigit(*p_))
+                ++p_;
+            out.fractionPart = {fractionStart, std::size_t(p_ - fractionStart)};
         }
-        if (integerDigits + fractionDigits == 0)
+        if (out.integerPart.empty() && out.fractionPart.empty())
             return false;
-        std::int64_t exponent = 0;
-        if (p_ != end_ && (*p_ == u'E' || *p_ == u'e') && !scanExponent(exponent))
-            return false;
-        out.pointExponent = significantIntegerDigits - fractionLeadingZeros + exponent;
-        return true;
+        return p_ == end_ || (*p_ != u'E' && *p_ != u'e') || scanExponent(out.exponent);
     }
 
     // Thousands separators may only stand between groups: the first of 1 to 3 digits, each
     // later one of exactly 3, so that "12,5" typed with the wrong separator is refused rather
     // than read as 125. A separator equal to the decimal one is taken as the decimal one.
-    bool scanIntegerPart(std::int64_t &digits, std::int64_t &significant)
+    bool scanIntegerPart()
     {
-        const bool separatorUsable = regional_.thousands != regional_.decimal;
-        std::int64_t groupLength = 0;
+        const char16_t separator = regional_.thousands;
+        const bool separatorUsable = separator != regional_.decimal;
+        std::size_t groupLength = 0;
         bool grouped = false;
         for (; p_ != end_; ++p_) {
-            const char16_t c = *p_;
-            if (isDigit(c)) {
-                ++digits;
+            if (isDigit(*p_)) {
                 ++groupLength;
-                if (significant > 0 || c != u'0') {
-                    sink_.push(char(c));
-                    ++significant;
-                }
-            } else if (c == regional_.thousands && separatorUsable) {
+            } else if (*p_ == separator && separatorUsable) {
                 if (groupLength == 0 || groupLength > 3 || (grouped && groupLength != 3))
                     return false;
                 grouped = true;
@@ -237,18 +160,6 @@ private:
             }
         }
         return !grouped || groupLength == 3;
-    }
-
-    void scanFraction(bool significant, std::int64_t &digits, std::int64_t &leadingZeros)
-    {
-        for (; p_ != end_ && isDigit(*p_); ++p_) {
-            ++digits;
-            significant = significant || *p_ != u'0';
-            if (significant)
-                sink_.push(char(*p_));
-            else
-                ++leadingZeros;
-        }
     }
 
     bool scanExponent(std::int64_t &exponent)
@@ -273,16 +184,100 @@ private:
     const char16_t *p_;
     const char16_t *end_;
     const Regional &regional_;
-    Sink &sink_;
 };
 
-ScannedNumber scanOrThrow(std::u16string_view text, const Regional &regional, DigitBuffer &digits)
+ScannedNumber scanOrThrow(std::u16string_view text, const Regional &regional)
 {
     ScannedNumber number;
-    if (!Scanner<DigitBuffer>(text, regional, digits).scan(number))
+    if (!Scanner(text, regional).scan(number))
         throw TypeMismatchError();
     return number;
 }
+
+// The significant digits of a scanned number as ASCII, with room around them for what the
+// conversion to std::from_chars adds (a sign and a point in front, an exponent behind); on the
+// stack for ordinary lengths.
+class DigitBuffer {
+public:
+    static constexpr std::size_t kLead = 2;
+    static constexpr std::size_t kTail = 24;
+
+    explicit DigitBuffer(std::size_t textLength)
+    {
+        const std::size_t needed = kLead + textLength + kTail;
+        if (needed > sizeof local_) {
+            heap_ = std::make_unique<char[]>(needed);
+            base_ = heap_.get();
+        }
+    }
+    DigitBuffer(const DigitBuffer &) = delete;
+    DigitBuffer &operator=(const DigitBuffer &) = delete;
+
+    // Keeps the digits from the first nonzero one on, without trailing zeros, and returns where
+    // the point stands: the value is 0.D x 10^(returned exponent).
+    std::int64_t collectDecimal(const ScannedNumber &number)
+    {
+        char *const first = digits();
+        char *out = first;
+        std::int64_t integerDigits = 0;
+        for (const char16_t c : number.integerPart) {
+            if (!isDigit(c) || (out == first && c == u'0'))
+                continue; // a thousands separator or a leading zero
+            *out++ = char(c);
+            ++integerDigits;
+        }
+        std::int64_t fractionLeadingZeros = 0;
+        for (const char16_t c : number.fractionPart) {
+            if (out == first && c == u'0')
+                ++fractionLeadingZeros;
+            else
+                *out++ = char(c);
+        }
+        while (out != first && out[-1] == '0')
+            --out;
+        size_ = std::size_t(out - first);
+        return integerDigits - fractionLeadingZeros + number.exponent;
+    }
+
+    // Keeps the &H or &O digits from the first nonzero one on.
+    void collectRadixDigits(const ScannedNumber &number)
+    {
+        char *out = digits();
+        for (const char16_t c : number.integerPart) {
+            if (out != digits() || c != u'0')
+                *out++ = char(c);
+        }
+        size_ = std::size_t(out - digits());
+    }
+
+    std::string_view view() const { return {digits(), size_}; }
+    bool empty() const { return size_ == 0; }
+
+    // Rewrites the digits in place as "[-]d.ddde<exponent>" and returns that text's bounds.
+    std::pair<const char *, const char *> asScientific(bool negative, std::int64_t exponent)
+    {
+        char *first = digits();
+        if (size_ > 1) {
+            first[-1] = first[0];
+            first[0] = '.';
+            --first;
+        }
+        if (negative)
+            *--first = '-';
+        char *last = digits() + size_;
+        *last++ = 'e';
+        last = std::to_chars(last, last + kTail - 1, exponent).ptr;
+        return {first, last};
+    }
+
+private:
+    char *digits() const { return base_ + kLead; }
+
+    char local_[128];
+    std::unique_ptr<char[]> heap_;
+    char *base_ = local_;
+    std::size_t size_ = 0;
+};
 
 // ---------------------------------------------------------------------------------------------
 // Text to Double. The digits go to std::from_chars, which rounds correctly and ignores the C
@@ -293,22 +288,39 @@ Double signedZero(bool negative)
     return negative ? -0.0 : 0.0;
 }
 
-Double decimalToDouble(const ScannedNumber &number, DigitBuffer &digits)
+// Up to 15 digits are exact in a Double and so are the powers of ten up to 10^22, so a single
+// multiplication or division then rounds correctly by itself: most typed numbers take this path.
+std::optional<Double> roundedInOneStep(std::string_view digits, std::int64_t pointExponent)
 {
-    digits.trimTrailingZeros();
+    static constexpr Double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const std::int64_t power = pointExponent - std::int64_t(digits.size());
+    if (digits.size() > 15 || power < -22 || power > 22)
+        return std::nullopt;
+    std::uint64_t whole = 0;
+    for (const char c : digits)
+        whole = whole * 10 + std::uint64_t(c - '0');
+    return power < 0 ? Double(whole) / kExactPowersOfTen[-power] : Double(whole) * kExactPowersOfTen[power];
+}
+
+Double decimalToDouble(bool negative, DigitBuffer &digits, std::int64_t pointExponent)
+{
     if (digits.empty())
-        return signedZero(number.negative);
+        return signedZero(negative);
+    if (const auto value = roundedInOneStep(digits.view(), pointExponent))
+        return negative ? -*value : *value;
     // 0.D x 10^401 is at least 1e400; 0.D x 10^-400 is below every subnormal.
-    if (number.pointExponent > 400)
+    if (pointExponent > 400)
         throw OverflowError();
-    if (number.pointExponent < -400)
-        return signedZero(number.negative);
-    const auto [first, last] = digits.asScientific(number.negative, number.pointExponent - 1);
+    if (pointExponent < -400)
+        return signedZero(negative);
+    const auto [first, last] = digits.asScientific(negative, pointExponent - 1);
     Double value = 0;
     if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
-        if (number.pointExponent > 0)
+        if (pointExponent > 0)
             throw OverflowError();
-        return signedZero(number.negative);
+        return signedZero(negative);
     }
     return value;
 }
@@ -352,13 +364,19 @@ std::string octalToHex(std::string_view octalDigits)
 // Text to Money and Int16: the decimal digits themselves are rounded, never a binary value, so
 // that 1.00005 rounds as written.
 
+constexpr auto kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{1};
+    for (std::size_t i = 1; i < powers.size(); ++i)
+        powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
 std::optional<std::uint64_t> multiplyByPowerOfTen(std::uint64_t value, int power)
 {
-    for (int i = 0; i < power; ++i) {
-        if (__builtin_mul_overflow(value, std::uint64_t{10}, &value))
-            return std::nullopt;
-    }
-    return value;
+    std::uint64_t product = 0;
+    if (__builtin_mul_overflow(value, kPowersOfTen[power], &product))
+        return std::nullopt;
+    return product;
 }
 
 int digitValue(char c)
@@ -386,34 +404,36 @@ bool roundsUp(std::string_view dropped, std::uint64_t kept)
     return dropped.size() > 1 || (kept & 1) != 0;
 }
 
-// |value| x 10^scaleDigits rounded to a whole number, or nothing when it needs more than 64 bits.
-std::optional<std::uint64_t> roundedDecimalMagnitude(const ScannedNumber &number, DigitBuffer &digits, int scaleDigits)
+// 0.D x 10^(pointExponent + scaleDigits) rounded to a whole number, or nothing when it needs
+// more than 64 bits. D has no trailing zeros.
+std::optional<std::uint64_t> roundedDecimalMagnitude(std::string_view d, std::int64_t pointExponent, int scaleDigits)
 {
-    digits.trimTrailingZeros();
-    const std::string_view d = digits.view();
     if (d.empty())
         return 0;
-    const std::int64_t keptDigits = number.pointExponent + scaleDigits;
+    const std::int64_t keptDigits = pointExponent + scaleDigits;
     if (keptDigits > 19) // at least 10^19, beyond 64 bits' 1.8 x 10^19
         return std::nullopt;
     if (keptDigits < 0) // below 0.1
         return 0;
+    const auto keptCount = std::min(std::size_t(keptDigits), d.size());
     std::uint64_t kept = 0;
-    for (std::int64_t i = 0; i < keptDigits; ++i)
-        kept = kept * 10 + (std::size_t(i) < d.size() ? std::uint64_t(d[i] - '0') : 0);
-    if (std::size_t(keptDigits) >= d.size())
-        return kept;
-    return kept + (roundsUp(d.substr(std::size_t(keptDigits)), kept) ? 1 : 0);
+    for (std::size_t i = 0; i < keptCount; ++i)
+        kept = kept * 10 + std::uint64_t(d[i] - '0');
+    if (keptCount < d.size())
+        return kept + (roundsUp(d.substr(keptCount), kept) ? 1 : 0);
+    return kept * kPowersOfTen[std::size_t(keptDigits) - keptCount]; // at most 19 digits in all
 }
 
-std::optional<std::uint64_t> roundedMagnitude(const ScannedNumber &number, DigitBuffer &digits, int scaleDigits)
+// |value| x 10^scaleDigits rounded to a whole number, or nothing when it needs more than 64 bits.
+std::optional<std::uint64_t> roundedMagnitude(const ScannedNumber &number, int scaleDigits)
 {
-    std::optional<std::uint64_t> whole;
-    switch (number.radix) {
-    case Radix::Decimal: return roundedDecimalMagnitude(number, digits, scaleDigits);
-    case Radix::Hex: whole = radixDigitsToInteger(digits.view(), 16); break;
-    case Radix::Octal: whole = radixDigitsToInteger(digits.view(), 8); break;
+    DigitBuffer digits(number.integerPart.size() + number.fractionPart.size());
+    if (number.radix == Radix::Decimal) {
+        const std::int64_t pointExponent = digits.collectDecimal(number);
+        return roundedDecimalMagnitude(digits.view(), pointExponent, scaleDigits);
     }
+    digits.collectRadixDigits(number);
+    const auto whole = radixDigitsToInteger(digits.view(), number.radix == Radix::Hex ? 16 : 8);
     return whole ? multiplyByPowerOfTen(*whole, scaleDigits) : std::nullopt;
 }
 
@@ -548,35 +568,32 @@ Double roundHalfEven(Double x)
 
 bool IsNumericText(std::u16string_view text, const Regional &regional)
 {
-    DiscardDigits discard;
     ScannedNumber number;
-    return Scanner<DiscardDigits>(text, regional, discard).scan(number);
+    return Scanner(text, regional).scan(number);
 }
 
 Double TextToDouble(std::u16string_view text, const Regional &regional)
 {
-    DigitBuffer digits(text.size());
-    const ScannedNumber number = scanOrThrow(text, regional, digits);
-    switch (number.radix) {
-    case Radix::Hex: return hexToDouble(digits.view());
-    case Radix::Octal: return hexToDouble(octalToHex(digits.view()));
-    case Radix::Decimal: break;
+    const ScannedNumber number = scanOrThrow(text, regional);
+    DigitBuffer digits(number.integerPart.size() + number.fractionPart.size());
+    if (number.radix == Radix::Decimal) {
+        const std::int64_t pointExponent = digits.collectDecimal(number);
+        return decimalToDouble(number.negative, digits, pointExponent);
     }
-    return decimalToDouble(number, digits);
+    digits.collectRadixDigits(number);
+    return hexToDouble(number.radix == Radix::Hex ? std::string(digits.view()) : octalToHex(digits.view()));
 }
 
 Money TextToMoney(std::u16string_view text, const Regional &regional)
 {
-    DigitBuffer digits(text.size());
-    const ScannedNumber number = scanOrThrow(text, regional, digits);
-    return Money::fromUnits(applySign<std::int64_t>(number.negative, roundedMagnitude(number, digits, 4)));
+    const ScannedNumber number = scanOrThrow(text, regional);
+    return Money::fromUnits(applySign<std::int64_t>(number.negative, roundedMagnitude(number, 4)));
 }
 
 Int16 TextToInt16(std::u16string_view text, const Regional &regional)
 {
-    DigitBuffer digits(text.size());
-    const ScannedNumber number = scanOrThrow(text, regional, digits);
-    return applySign<Int16>(number.negative, roundedMagnitude(number, digits, 0));
+    const ScannedNumber number = scanOrThrow(text, regional);
+    return applySign<Int16>(number.negative, roundedMagnitude(number, 0));
 }
 
 std::u16string DoubleToText(Double x, const Regional &regional)
@@ -606,13 +623,16 @@ std::u16string MoneyToText(Money m, const Regional &regional)
         out.put(u'-');
     char text[24];
     out.putAscii(text, std::to_chars(text, text + sizeof text, magnitude / Money::kScale).ptr);
-    auto fraction = unsigned(magnitude % Money::kScale);
+    const auto fraction = unsigned(magnitude % Money::kScale);
     if (fraction != 0) {
         out.put(regional.decimal);
-        for (unsigned place = Money::kScale / 10; fraction != 0; place /= 10) {
-            out.put(char16_t(u'0' + fraction / place));
-            fraction %= place;
-        }
+        const char16_t places[] = {char16_t(u'0' + fraction / 1000), char16_t(u'0' + fraction / 100 % 10),
+                                   char16_t(u'0' + fraction / 10 % 10), char16_t(u'0' + fraction % 10)};
+        int count = 4;
+        while (places[count - 1] == u'0')
+            --count;
+        for (int i = 0; i < count; ++i)
+            out.put(places[i]);
     }
     return out.str();
 }
