@@ -403,6 +403,20 @@ private slots:
         QVERIFY(workspace->frmBackground().isLoaded());
     }
 
+    void bannerStaysBehindWhenTheWindowAfterItCloses()
+    {
+        QWidget *main = workspace->mdiMain().window();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto *name = workspace->frmBackground().controlAs<QLabel>("Label1");
+        QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(area()->activeSubWindow(), workspace->frmBackground().window());
+        workspace->frmPipe().Show();
+        workspace->frmPipe().window()->close();
+        settle();
+        QCOMPARE(stacking().first(), QString("frmBackground"));
+    }
+
     void bannerIsANameWithoutAFrame()
     {
         TitleBanner &banner = workspace->frmBackground();
