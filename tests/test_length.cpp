@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "app/mainwindow.h"
 #include "app/workspace.h"
@@ -201,6 +202,25 @@ private slots:
                 QCOMPARE(row(kUnits[i]), rowOfOnes(kUnits[i]));
         }
         QCOMPARE(row(unit), rowAfter);
+    }
+
+    // A cell too narrow for its figure must not show a cut-off number as if it were whole.
+    void aFigureWiderThanItsCellShowsWholeOnHover()
+    {
+        typeInto(*table, "txtm", "123.45");
+        click(*table, "Command1");
+        auto hover = [](QLabel *cell) {
+            const QPoint centre = cell->rect().center();
+            QHelpEvent help(QEvent::ToolTip, centre, cell->mapToGlobal(centre));
+            QApplication::sendEvent(cell, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(hover(table->controlAs<QLabel>("lblm_cm")), QString()); // 12345 fits
+        auto *wide = table->controlAs<QLabel>("lblm_ft");
+        QCOMPARE(wide->text(), QString("405.03945"));
+        QVERIFY(wide->fontMetrics().horizontalAdvance(wide->text()) > wide->contentsRect().width());
+        QCOMPARE(hover(wide), QString("405.03945"));
+        QToolTip::hideText();
     }
 
     void opensEmptyFromTheMenuAndAfresh()
