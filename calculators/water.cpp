@@ -56,7 +56,8 @@ QWidget *WaterCalculator::createWindow(QWidget *view)
     return outer;
 }
 
-// Length by width, then by depth, each multiplication tested on its own.
+// Always length by width, then by depth, each step tested: the product counted below is then
+// the very one shown.
 Double WaterCalculator::product()
 {
     const Double length = TextToDouble(text("txtLength"));
