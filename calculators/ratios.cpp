@@ -93,6 +93,9 @@ void RatiosDialog::wire()
     onClick("cmdOK", &RatiosDialog::cmdOK_Click);
     // Esc rejects the dialog, which only hides it; as the cancel button, OK must run instead.
     QObject::connect(dialog, &QDialog::rejected, ok, [this] { RunHandler([this] { cmdOK_Click(); }); });
+    // The box is a little larger than its picture; a framed picture box showed it with an even
+    // margin all round.
+    controlAs<QLabel>("Picture1")->setAlignment(Qt::AlignCenter);
     for (const char *rule : {"Line1(0)", "Line1(1)"})
         view()->findChild<QWidget *>(rule)->setAccessibleName(QStringLiteral("Separator"));
 }
