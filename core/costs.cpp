@@ -40,7 +40,8 @@ std::vector<ControlSpec> costControls()
             .inFont({"MS Sans Serif", 8.25})
             .bold()
             .tooltip("Drag here to move the cost list"),
-        Button("cmdHide", "Hide", {5400, 0, 495, 255}, 16).tooltip("Hide the cost list; its lines and total are kept"),
+        // Ends at the window's right edge rather than 60 twips past it, where its frame was cut off.
+        Button("cmdHide", "Hide", {5400, 0, 435, 255}, 16).tooltip("Hide the cost list; its lines and total are kept"),
         Label("Label2", "Building Supplies and Prices:", {1080, 480, 2760, 255}, 11).centred(),
         // Wider than the column, about the same centre: the caption would not fit otherwise.
         Label("Label4", "Remove:", {4935, 480, 825, 255}, 18).centred(),

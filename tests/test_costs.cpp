@@ -2,6 +2,7 @@
 // dragging, and random sequences of posts and removals checked against a small model of the
 // list written here.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -9,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -691,6 +693,24 @@ private slots:
         QVERIFY(!costs->control("lblCosts(1)")->accessibleName().contains(line));
     }
 
+    void aLineTooLongForItsSlotShowsWhole()
+    {
+        const QString longLine = "Cement   =   123456789.1234   X   $98765.4321   =   $12193263111263.526";
+        costs->post(Material::Cement, longLine, 12193263111263.526, duplicateFor(Material::Cement));
+        const QString shortLine = post(Material::Sand, 2);
+        auto tipOver = [&](const QString &slot) {
+            QWidget *label = costs->control(slot);
+            QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(label, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipOver("lblCosts(1)"), longLine);
+        // A line that fits needs no tip; one still showing goes.
+        tipOver("lblCosts(2)");
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QCOMPARE(costs->text("lblCosts(2)"), shortLine);
+    }
+
     void captionsFitTheirControls()
     {
         const QRect client = costs->view()->rect();
@@ -702,7 +722,8 @@ private slots:
                 room = label->contentsRect().width();
             } else if (auto *button = qobject_cast<QPushButton *>(w)) {
                 caption = button->text();
-                room = w->geometry().intersected(client).width() - 4; // the button's own frame
+                QVERIFY2(client.contains(w->geometry()), qPrintable(w->objectName()));
+                room = w->width() - 4; // the button's own frame
             }
             if (caption.isEmpty())
                 continue;
