@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -411,7 +412,7 @@ std::optional<std::uint64_t> roundedDecimalMagnitude(std::string_view d, std::in
     if (d.empty())
         return 0;
     const std::int64_t keptDigits = pointExponent + scaleDigits;
-    if (keptDigits > 19) // at least 10^19, beyond 64 bits' 1.8 x 10^19
+    if (keptDigits > 19) // at least 10^19, past every caller's range (64-bit units end near 9.2 x 10^18)
         return std::nullopt;
     if (keptDigits < 0) // below 0.1
         return 0;
