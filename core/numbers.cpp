@@ -220,20 +220,25 @@ public:
     {
         char *const first = digits();
         char *out = first;
-        std::int64_t integerDigits = 0;
-        for (const char16_t c : number.integerPart) {
-            if (!isDigit(c) || (out == first && c == u'0'))
-                continue; // a thousands separator or a leading zero
-            *out++ = char(c);
-            ++integerDigits;
+        const char16_t *p = number.integerPart.data();
+        const char16_t *end = p + number.integerPart.size();
+        while (p != end && (*p == u'0' || !isDigit(*p)))
+            ++p; // leading zeros and thousands separators
+        for (; p != end; ++p) {
+            if (isDigit(*p))
+                *out++ = char(*p);
         }
-        std::int64_t fractionLeadingZeros = 0;
-        for (const char16_t c : number.fractionPart) {
-            if (out == first && c == u'0')
-                ++fractionLeadingZeros;
-            else
-                *out++ = char(c);
+        const std::int64_t integerDigits = out - first;
+        p = number.fractionPart.data();
+        end = p + number.fractionPart.size();
+        const char16_t *const fractionStart = p;
+        if (out == first) {
+            while (p != end && *p == u'0')
+                ++p;
         }
+        const std::int64_t fractionLeadingZeros = p - fractionStart;
+        for (; p != end; ++p)
+            *out++ = char(*p);
         while (out != first && out[-1] == '0')
             --out;
         size_ = std::size_t(out - first);
