@@ -30,7 +30,8 @@ QString clipped(QWidget *w)
                        ? QStringLiteral("needs %1 px of height, has %2").arg(needed).arg(label->height())
                        : QString();
         }
-        const int needed = metrics.horizontalAdvance(label->text());
+        // The ink must fit; the advance may overhang by its side bearings without cutting a glyph.
+        const int needed = metrics.tightBoundingRect(label->text()).width();
         if (needed > label->width())
             return QStringLiteral("needs %1 px of width, has %2").arg(needed).arg(label->width());
         if (metrics.height() > label->height() + 2)
