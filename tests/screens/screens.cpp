@@ -1,6 +1,7 @@
 // Pictures of the program's windows for people to look at: starts the program as usual, shows
 // the windows named on the command line, and saves the whole main window (and any top-level
 // window) as PNG files. Run it under xvfb-run for real window decorations.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -25,11 +26,33 @@ int main(int argc, char *argv[])
     Workspace workspace;
     workspace.setOnEnd({});
     workspace.start();
+    QStringList steps;
     for (const QString &name : args.mid(2)) {
+        if (name.contains(QLatin1Char('.'))) {
+            steps << name;
+            continue;
+        }
         if (Form *form = workspace.formNamed(name))
             form->Show();
         else
             qWarning("no window named %s", qPrintable(name));
+    }
+    // After the windows: WINDOW.CONTROL=TEXT types into a control, WINDOW.CONTROL! clicks it, in
+    // the order given, so that a picture can show a window with its results.
+    for (const QString &step : steps) {
+        const qsizetype dot = step.indexOf(QLatin1Char('.'));
+        Form *form = workspace.formNamed(step.left(dot));
+        const QString rest = step.mid(dot + 1);
+        if (!form) {
+            qWarning("no window named %s", qPrintable(step.left(dot)));
+            continue;
+        }
+        RunHandler([&] {
+            if (rest.endsWith(QLatin1Char('!')))
+                form->controlAs<QAbstractButton>(rest.chopped(1))->click();
+            else
+                form->setText(rest.section(QLatin1Char('='), 0, 0), rest.section(QLatin1Char('='), 1));
+        });
     }
     QTimer::singleShot(700, [&] {
         QApplication::primaryScreen()->grabWindow(0).save(out + "/screen.png");
