@@ -3,10 +3,12 @@
 //
 //   make_pictures <output-directory>
 //
-// writes <output-directory>/icon.png (140 x 140, the application icon) and
-// <output-directory>/hammer45.png (45 x 45). Both are 24-bit RGB PNGs without
-// an alpha channel. Each size is drawn directly from the same vector geometry,
-// so the small picture is sharp rather than a downscale of the large one.
+// writes <output-directory>/icon.png (140 x 140, the application icon),
+// <output-directory>/hammer45.png (45 x 45) and the desktop icon theme's sizes
+// as <output-directory>/hicolor/NxN/corvane.png. All are 24-bit RGB PNGs
+// without an alpha channel. Each size is drawn directly from the same vector
+// geometry, so the small pictures are sharp rather than downscales of the
+// large one.
 //
 // Run it with QT_QPA_PLATFORM=offscreen (scripts/make-pictures does this).
 
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 #include <cstdio>
 
 namespace {
@@ -256,6 +259,16 @@ bool writePicture(const Style &s, const QString &path)
     return image.convertToFormat(QImage::Format_RGB888).save(path, "PNG");
 }
 
+// Bevel, outline and shadow grow with the picture, but never below what still
+// reads as an edge: at 16 px a thinner outline would vanish into the grey face.
+Style themeStyle(int size)
+{
+    const int bevel = std::max(1, static_cast<int>(size * 0.07 + 0.5));
+    const double outline = std::max(1.0, size / 70.0);
+    const double shadow = std::max(0.75, size * 0.028);
+    return Style{size, bevel, outline, shadow};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -274,9 +287,19 @@ int main(int argc, char **argv)
     const Style icon{140, 10, 2.0, 4.0};
     const Style small{45, 3, 1.0, 1.5};
 
+    std::vector<std::pair<Style, QString>> pictures{{icon, out.filePath(QStringLiteral("icon.png"))},
+                                                    {small, out.filePath(QStringLiteral("hammer45.png"))}};
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("hicolor/%1x%1").arg(size);
+        if (!out.mkpath(dir)) {
+            std::fprintf(stderr, "make_pictures: cannot create %s\n", qPrintable(out.filePath(dir)));
+            return 1;
+        }
+        pictures.emplace_back(themeStyle(size), out.filePath(dir + QStringLiteral("/corvane.png")));
+    }
+
     bool ok = true;
-    for (const auto &[style, name] : {std::pair{icon, "icon.png"}, std::pair{small, "hammer45.png"}}) {
-        const QString path = out.filePath(QString::fromLatin1(name));
+    for (const auto &[style, path] : pictures) {
         if (!writePicture(style, path)) {
             std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
             ok = false;
