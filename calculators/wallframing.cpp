@@ -107,7 +107,7 @@ void WallFramingCalculator::cmdGo_Click()
     const Money heightInches = MoneyMulInt16(height, kInchesPerFoot);
     const Money area = MoneyMul(lengthInches, heightInches);
     const Money studInches = DoubleToMoney(checkedStep(MoneyToDouble(area) / MoneyToDouble(Int16ToMoney(spacing))));
-    // The plates: three runs of the wall's length.
+    // Then three runs of the wall's length, for the plates.
     Money totalInches = MoneyAdd(studInches, Int16ToMoney(kAllowanceInches));
     totalInches = MoneyAdd(totalInches, MoneyMulInt16(lengthInches, 2));
     totalInches = MoneyAdd(totalInches, lengthInches);

@@ -15,8 +15,8 @@ public:
     Money curWoodAmount;
     Money curPrice;
     Money curCost;
-    // The board size and board length of the last count, for the cost line; the count is
-    // meaningless without them.
+    // The board size and board length of the last count, so that the cost line says what the
+    // count is a count of.
     QString strBoardSize;
     Money curBoardLength;
 

@@ -78,32 +78,22 @@ private slots:
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("height");
         QTest::addColumn<int>("blocks");
-        QTest::newRow("10 by 8: 7.5 blocks a course go up to 8") << "10"
-                                                                 << "8" << 96;
-        QTest::newRow("6 by 4: 4.5 blocks a course go down to 4") << "6"
-                                                                  << "4" << 24;
-        QTest::newRow("1 by 1: 0.75 up to 1, 1.5 courses up to 2") << "1"
-                                                                   << "1" << 2;
-        QTest::newRow("7.5 feet count as 8") << "7.5"
-                                             << "1" << 12;
-        QTest::newRow("6.5 feet count as 6") << "6.5"
-                                             << "1" << 8;
-        QTest::newRow("0.5 feet count as 0") << "0.5"
-                                             << "8" << 0;
-        QTest::newRow("2.5 feet high count as 2") << "10"
-                                                  << "2.5" << 24;
-        QTest::newRow("the longest wall that fits: 2730 feet") << "2730"
-                                                               << "1" << 4096;
-        QTest::newRow("a negative length counts negative") << "-10"
-                                                           << "8" << -96;
-        QTest::newRow("blanks and a thousands separator") << " 1,000 "
-                                                          << "1" << 1500;
-        QTest::newRow("an exponent") << "1e1"
-                                     << "8" << 96;
-        QTest::newRow("a hexadecimal length") << "&HA"
-                                              << "8" << 96;
-        QTest::newRow("nothing high") << "10"
-                                      << "0" << 0;
+        const auto row = [](const char *name, const char *length, const char *height, int blocks) {
+            QTest::newRow(name) << QString(length) << QString(height) << blocks;
+        };
+        row("10 by 8: 7.5 blocks a course go up to 8", "10", "8", 96);
+        row("6 by 4: 4.5 blocks a course go down to 4", "6", "4", 24);
+        row("1 by 1: 0.75 up to 1, 1.5 courses up to 2", "1", "1", 2);
+        row("7.5 feet count as 8", "7.5", "1", 12);
+        row("6.5 feet count as 6", "6.5", "1", 8);
+        row("0.5 feet count as 0", "0.5", "8", 0);
+        row("2.5 feet high count as 2", "10", "2.5", 24);
+        row("the longest wall that fits: 2730 feet", "2730", "1", 4096);
+        row("a negative length counts negative", "-10", "8", -96);
+        row("blanks and a thousands separator", " 1,000 ", "1", 1500);
+        row("an exponent", "1e1", "8", 96);
+        row("a hexadecimal length", "&HA", "8", 96);
+        row("nothing high", "10", "0", 0);
     }
     void counts()
     {
@@ -121,14 +111,13 @@ private slots:
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("height");
         QTest::addColumn<QStringList>("reported");
-        QTest::newRow("empty length") << ""
-                                      << "8" << QStringList{"length"};
-        QTest::newRow("letters after the height") << "10"
-                                                  << "8ft" << QStringList{"height"};
-        QTest::newRow("blanks for a height") << "10"
-                                             << "   " << QStringList{"height"};
-        QTest::newRow("both bad: both reported, length first") << "ten"
-                                                               << "" << QStringList{"length", "height"};
+        const auto row = [](const char *name, const char *length, const char *height, const QStringList &reported) {
+            QTest::newRow(name) << QString(length) << QString(height) << reported;
+        };
+        row("empty length", "", "8", {"length"});
+        row("letters after the height", "10", "8ft", {"height"});
+        row("blanks for a height", "10", "   ", {"height"});
+        row("both bad: both reported, length first", "ten", "", {"length", "height"});
     }
     void rejectedDimensionCountsAsZero()
     {
@@ -146,20 +135,16 @@ private slots:
     {
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("height");
-        QTest::newRow("2731 feet long") << "2731"
-                                        << "1";
-        QTest::newRow("2731 feet long, before a bad height is read") << "2731"
-                                                                     << "high";
-        QTest::newRow("-2731 feet long") << "-2731"
-                                         << "1";
-        QTest::newRow("2731 feet high") << "1"
-                                        << "2731";
-        QTest::newRow("100 by 300: 75 x 450 blocks") << "100"
-                                                     << "300";
-        QTest::newRow("a length past 16 bits") << "40000"
-                                               << "1";
-        QTest::newRow("a length that rounds past 16 bits") << "32767.5"
-                                                           << "1";
+        const auto row = [](const char *name, const char *length, const char *height) {
+            QTest::newRow(name) << QString(length) << QString(height);
+        };
+        row("2731 feet long", "2731", "1");
+        row("2731 feet long, before a bad height is read", "2731", "high");
+        row("-2731 feet long", "-2731", "1");
+        row("2731 feet high", "1", "2731");
+        row("100 by 300: 75 x 450 blocks", "100", "300");
+        row("a length past 16 bits", "40000", "1");
+        row("a length that rounds past 16 bits", "32767.5", "1");
     }
     void overflowKeepsTheLastCount()
     {
@@ -179,30 +164,16 @@ private slots:
         QTest::addColumn<QString>("perBlock");
         QTest::addColumn<QString>("cost");
         QTest::addColumn<double>("total");
-        QTest::newRow("96 blocks at 1.25") << "10"
-                                           << "8"
-                                           << "1.25"
-                                           << "120" << 120.0;
-        QTest::newRow("24 blocks at 1.1, shown to 15 digits") << "6"
-                                                              << "4"
-                                                              << "1.1"
-                                                              << "26.4" << 26.400000000000002;
-        QTest::newRow("a price with the currency symbol") << "10"
-                                                          << "8"
-                                                          << "$1.25"
-                                                          << "120" << 120.0;
-        QTest::newRow("free blocks") << "10"
-                                     << "8"
-                                     << "0"
-                                     << "0" << 0.0;
-        QTest::newRow("a negative count") << "-10"
-                                          << "8"
-                                          << "2"
-                                          << "-192" << -192.0;
-        QTest::newRow("the largest count at a large price") << "2730"
-                                                            << "1"
-                                                            << "1E+300"
-                                                            << "4.096E+303" << 4.096e303;
+        const auto row = [](const char *name, const char *length, const char *height, const char *perBlock,
+                            const char *cost, double total) {
+            QTest::newRow(name) << QString(length) << QString(height) << QString(perBlock) << QString(cost) << total;
+        };
+        row("96 blocks at 1.25", "10", "8", "1.25", "120", 120.0);
+        row("24 blocks at 1.1, shown to 15 digits", "6", "4", "1.1", "26.4", 26.400000000000002);
+        row("a price with the currency symbol", "10", "8", "$1.25", "120", 120.0);
+        row("free blocks", "10", "8", "0", "0", 0.0);
+        row("a negative count", "-10", "8", "2", "-192", -192.0);
+        row("the largest count at a large price", "2730", "1", "1E+300", "4.096E+303", 4.096e303);
     }
     void pricing()
     {
@@ -253,48 +224,32 @@ private slots:
         QVERIFY(std::isfinite(costs().dblBlockCost));
     }
 
-    void postingTakesTheNextFreeSlot_data()
+    // The line goes into the next free slot; a second one is refused while the first has a cost,
+    // and the list still comes to the front.
+    void postingAndTheDuplicate()
     {
-        QTest::addColumn<int>("linesBefore");
-        QTest::newRow("an empty list") << 0;
-        QTest::newRow("after two other lines") << 2;
-    }
-    void postingTakesTheNextFreeSlot()
-    {
-        QFETCH(int, linesBefore);
-        const DuplicateMessage none{"", "", 0};
-        if (linesBefore > 0)
-            costs().post(Material::Cement, "Cement", 10, none);
-        if (linesBefore > 1)
-            costs().post(Material::Sand, "Sand", 5, none);
+        costs().post(Material::Cement, "Cement", 10, {});
         costs().Hide();
         count("10", "8");
         price("1.25");
         click(*block, "cmdAdd");
-        const int used = linesBefore + 1;
-        QCOMPARE(slot(used), QString("Block   =   96   X   $1.25   =   $120"));
-        QCOMPARE(costs().dblBlockCost, 120.0);
-        QCOMPARE(int(costs().intBlockCounter), used);
-        QCOMPARE(int(costs().intCounter), used + 1);
         QVERIFY(costs().isVisible());
-    }
+        QCOMPARE(slot(2), QString("Block   =   96   X   $1.25   =   $120"));
+        QCOMPARE(costs().dblBlockCost, 120.0);
+        QCOMPARE(int(costs().intBlockCounter), 2);
+        QCOMPARE(int(costs().intCounter), 3);
 
-    void secondPostIsRefusedWithoutAnIcon()
-    {
-        count("10", "8");
-        price("1.25");
-        click(*block, "cmdAdd");
         costs().Hide();
         count("6", "4");
         price("2");
         click(*block, "cmdAdd");
         QCOMPARE(messages.take(), QList<Message>{kDuplicate});
         QVERIFY(costs().isVisible());
-        QCOMPARE(slot(1), QString("Block   =   96   X   $1.25   =   $120"));
-        QCOMPARE(slot(2), QString());
+        QCOMPARE(slot(2), QString("Block   =   96   X   $1.25   =   $120"));
+        QCOMPARE(slot(3), QString());
         QCOMPARE(costs().dblBlockCost, 120.0);
-        QCOMPARE(int(costs().intBlockCounter), 1);
-        QCOMPARE(int(costs().intCounter), 2);
+        QCOMPARE(int(costs().intBlockCounter), 2);
+        QCOMPARE(int(costs().intCounter), 3);
     }
 
     // A line at cost 0 does not count as a block line, so another post is taken.
@@ -310,6 +265,7 @@ private slots:
         QCOMPARE(int(costs().intCounter), 3);
     }
 
+    // Neither the price step nor the post reads the boxes back: both go on with the figures.
     void clearAllEmptiesTheBoxesAndKeepsTheFigures()
     {
         count("10", "8");
@@ -319,20 +275,12 @@ private slots:
             QCOMPARE(shown(*block, box), QString());
         QCOMPARE(int(block->intBlockAmount), 96);
         QCOMPARE(block->dblPrice, 120.0);
-        QCOMPARE(block->dblCost, 1.25);
-        // The empty count box is not read back: the price step still prices 96 blocks.
         price("2");
         QCOMPARE(shown(*block, "txtAmount"), QString("192"));
-    }
-
-    void postUsesTheFiguresNotTheBoxes()
-    {
-        count("10", "8");
-        price("1.25");
         typeInto(*block, "txtLength", "6");
         typeInto(*block, "txtPrice", "9");
         click(*block, "cmdAdd");
-        QCOMPARE(slot(1), QString("Block   =   96   X   $1.25   =   $120"));
+        QCOMPARE(slot(1), QString("Block   =   96   X   $2   =   $192"));
     }
 
     void figuresOutliveTheWindow()
@@ -342,22 +290,13 @@ private slots:
         block->window()->close();
         QVERIFY(!block->isLoaded());
         settle();
+        workspace->frmPipe().Show();
         workspace->mdiMain().itmBlock_Click();
+        QCOMPARE(workspace->mdiArea()->activeSubWindow(), block->window());
         for (const char *box : {"txtLength", "txtHeight", "txtBlockAmount", "txtPrice", "txtAmount"})
             QCOMPARE(shown(*block, box), QString());
         price("2");
         QCOMPARE(shown(*block, "txtAmount"), QString("192"));
-    }
-
-    void menuBringsTheWindowToTheFront()
-    {
-        typeInto(*block, "txtLength", "10");
-        workspace->frmPipe().Show();
-        QMdiArea *area = workspace->mdiArea();
-        QVERIFY(area->activeSubWindow() != block->window());
-        workspace->mdiMain().itmBlock_Click();
-        QCOMPARE(area->activeSubWindow(), block->window());
-        QCOMPARE(shown(*block, "txtLength"), QString("10"));
     }
 
     void keyboardAndScreenReaders()
