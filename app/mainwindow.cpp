@@ -85,6 +85,10 @@ void MainWindow::buildMenus(QMainWindow *window)
     QMenu *other = bar->addMenu(QStringLiteral("Other"));
     other->setObjectName(QStringLiteral("mnuOther"));
     addItem(other, "itmQuickMenu", "Quick Menu", &MainWindow::itmQuickMenu_Click);
+
+    // An open menu is announced by its own name, which the toolkit leaves empty.
+    for (QMenu *menu : {file, plugins, other})
+        menu->setAccessibleName(menu->title());
 }
 
 // The banner goes behind the quick menu and every child window opened later.

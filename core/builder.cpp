@@ -1,15 +1,21 @@
 #include "core/builder.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace corvane {
 namespace {
@@ -88,6 +94,93 @@ void wrapIfTallEnough(QLabel *label)
         label->resize(label->width(), needed);
 }
 
+// No button is a default button, and a toolkit button that is not one ignores Return; yet a
+// keyboard user expects Return or Enter on the focused button to press it, as Space does.
+// Auto-repeat does not press again, so holding the key posts a line once.
+class PushButton : public QPushButton {
+public:
+    PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) { setAutoDefault(false); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QPushButton::keyPressEvent(event);
+        event->accept();
+        if (!event->isAutoRepeat())
+            click();
+    }
+};
+
+// The toolkit names a child window by its title alone, so a window without a caption (the cost
+// list, the banner, the water calculator) would be announced without a name; its accessible
+// name, when it has one, names it instead.
+class SubWindowAccessible : public QAccessibleWidget {
+public:
+    explicit SubWindowAccessible(QMdiSubWindow *window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        if (!widget()->accessibleName().isEmpty())
+            return widget()->accessibleName();
+        return widget()->windowTitle().remove(QLatin1String("[*]"));
+    }
+    // The area lists its child windows as its own children; from a child window the way up leads
+    // back to the area too, not to the area's inner viewport that no walk down ever passes.
+    QAccessibleInterface *parent() const override
+    {
+        if (QMdiArea *area = static_cast<QMdiSubWindow *>(widget())->mdiArea())
+            return QAccessible::queryAccessibleInterface(area);
+        return QAccessibleWidget::parent();
+    }
+    // Only the window's contents, as the toolkit shows it.
+    int childCount() const override { return content() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && content() ? QAccessible::queryAccessibleInterface(content()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && content() && child->object() == content() ? 0 : -1;
+    }
+
+private:
+    QWidget *content() const { return static_cast<QMdiSubWindow *>(widget())->widget(); }
+};
+
+// A plain widget is a window of its own (the splash) only while it has no parent; a window's
+// client area inside a child window's frame is a client. Asked each time, as the view is built
+// before it is placed in its frame.
+class ViewAccessible : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Window : QAccessible::Client; }
+};
+
+// Rules divide a window into its parts, so a screen reader announces them as separators (as it
+// does a menu's), which take no focus, rather than as unnamed panes.
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QMdiSubWindow"))
+        return new SubWindowAccessible(static_cast<QMdiSubWindow *>(object));
+    if (className != QLatin1String("QWidget"))
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (dynamic_cast<LineShape *>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    return new ViewAccessible(widget);
+}
+
+void installAccessibleFactory()
+{
+    static bool installed = false;
+    if (!std::exchange(installed, true))
+        QAccessible::installFactory(accessibleFor);
+}
+
 QLabel *makeLabel(const ControlSpec &spec, QWidget *view)
 {
     auto *label = new QLabel(spec.caption, view);
@@ -121,11 +214,7 @@ QWidget *makeWidget(const ControlSpec &spec, QWidget *view)
     switch (spec.kind) {
     case Kind::Label: return makeLabel(spec, view);
     case Kind::TextBox: return makeTextBox(spec, view);
-    case Kind::Button: {
-        auto *button = new QPushButton(spec.caption, view);
-        button->setAutoDefault(false);
-        return button;
-    }
+    case Kind::Button: return new PushButton(spec.caption, view);
     case Kind::Option: {
         auto *option = new QRadioButton(spec.caption, view);
         option->setChecked(spec.selected);
@@ -226,6 +315,7 @@ void LineShape::paintEvent(QPaintEvent *)
 
 QWidget *buildControls(const FormLayout &layout, QWidget *view)
 {
+    installAccessibleFactory();
     view->setObjectName(layout.name);
     view->setAccessibleName(layout.caption.isEmpty() ? layout.name : layout.caption);
     view->setFont(fontFor(layout.font));
