@@ -42,10 +42,15 @@ QIcon windowIcon(bool withIcon)
 {
     if (withIcon)
         return QIcon(QStringLiteral(":/icon.png"));
-    // An empty icon would fall back to the application's; a blank one shows none.
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    return QIcon(blank);
+    // An empty icon would fall back to the application's; a blank one shows none. One serves
+    // the whole run: the pixmap cache keeps a title-bar copy of every new icon it draws, so a
+    // fresh one for each opening would grow the program a little every time.
+    static const QIcon blank = [] {
+        QPixmap none(16, 16);
+        none.fill(Qt::transparent);
+        return QIcon(none);
+    }();
+    return blank;
 }
 
 Qt::WindowFlags childFlags(const FormLayout &layout)
@@ -77,7 +82,16 @@ Form::Form(FormHost &host) : host_(host) {}
 
 Form::~Form()
 {
-    delete window_.data();
+    QWidget *outer = window_.data();
+    if (!outer)
+        return;
+    // Deleting the controls still sends them events (a synthetic mouse move as the pointer
+    // leaves them), and the handlers that would receive them belong to a window object that is
+    // already half destroyed; they are cut off first.
+    for (QObject *child : outer->findChildren<QObject *>())
+        if (dynamic_cast<EventHook *>(child))
+            delete child;
+    delete outer;
 }
 
 bool Form::isVisible() const
