@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    QApplication::setWindowIcon(corvane::applicationIcon());
     // The program ends when its own windows say so, not when the last visible one closes.
     QApplication::setQuitOnLastWindowClosed(false);
     corvane::Workspace workspace;

@@ -43,7 +43,7 @@ QWidget *MainWindow::createWindow(QWidget *view)
 {
     auto *window = static_cast<QMainWindow *>(view);
     window->setWindowTitle(layout().caption);
-    window->setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    window->setWindowIcon(applicationIcon());
     area_ = new QMdiArea(window);
     area_->setObjectName(QStringLiteral("mdiArea"));
     area_->setAccessibleName(layout().caption);

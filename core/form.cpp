@@ -41,7 +41,7 @@ private:
 QIcon windowIcon(bool withIcon)
 {
     if (withIcon)
-        return QIcon(QStringLiteral(":/icon.png"));
+        return applicationIcon();
     // An empty icon would fall back to the application's; a blank one shows none. One serves
     // the whole run: the pixmap cache keeps a title-bar copy of every new icon it draws, so a
     // fresh one for each opening would grow the program a little every time.
@@ -77,6 +77,15 @@ Qt::WindowFlags topLevelFlags(const FormLayout &layout)
 }
 
 } // namespace
+
+QIcon applicationIcon()
+{
+    // One serves the whole run: an icon made from the file name decodes the picture afresh
+    // (several times over) for every window, and every new icon leaves its own title-bar copy
+    // in the pixmap cache. Made from the cache's pixmap, it shares the splash's decoded copy.
+    static const QIcon icon{QPixmap(QStringLiteral(":/icon.png"))};
+    return icon;
+}
 
 Form::Form(FormHost &host) : host_(host) {}
 

@@ -19,6 +19,9 @@ namespace corvane {
 
 class Form;
 
+// The hammer on its square that the main window and most child windows show.
+QIcon applicationIcon();
+
 // What the application frame hands down to the windows below it.
 class FormHost {
 public:
