@@ -157,12 +157,13 @@ QWidget *Form::createWindow(QWidget *view)
 
 void Form::attachCloseBox()
 {
-    // The close box does what Unload does.
+    // The close box does what Unload does. The close is then accepted: the window is gone, and
+    // a program that is ending must not read it as a window refusing to close.
     new EventHook(window_, [this](QEvent *event) {
         if (event->type() != QEvent::Close)
             return false;
-        event->ignore();
         Unload();
+        event->accept();
         return true;
     });
 }
