@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -204,7 +206,10 @@ QWidget *makeTextBox(const ControlSpec &spec, QWidget *view)
 QWidget *makePicture(const ControlSpec &spec, QWidget *view)
 {
     auto *picture = new QLabel(view);
-    picture->setPixmap(QPixmap(spec.picture));
+    // At its natural size, but on a high-density screen drawn from the double-size version the
+    // toolkit finds beside it ("icon@2x.png"), so that it is sharp rather than enlarged.
+    const QSize natural = QImageReader(spec.picture).size();
+    picture->setPixmap(QIcon(spec.picture).pixmap(natural, view->devicePixelRatioF()));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return picture;
 }

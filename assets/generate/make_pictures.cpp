@@ -4,7 +4,8 @@
 //   make_pictures <output-directory>
 //
 // writes <output-directory>/icon.png (140 x 140, the application icon),
-// <output-directory>/hammer45.png (45 x 45) and the desktop icon theme's sizes
+// <output-directory>/hammer45.png (45 x 45), both again at twice the size for
+// high-density screens (icon@2x.png, hammer45@2x.png), and the desktop icon theme's sizes
 // as <output-directory>/hicolor/NxN/corvane.png. All are 24-bit RGB PNGs
 // without an alpha channel. Each size is drawn directly from the same vector
 // geometry, so the small pictures are sharp rather than downscales of the
@@ -289,6 +290,12 @@ int main(int argc, char **argv)
 
     std::vector<std::pair<Style, QString>> pictures{{icon, out.filePath(QStringLiteral("icon.png"))},
                                                     {small, out.filePath(QStringLiteral("hammer45.png"))}};
+    // Every measure doubled: the toolkit picks these on a screen of twice the density.
+    const auto doubled = [](const Style &s) {
+        return Style{2 * s.size, 2 * s.bevel, 2 * s.outlinePx, 2 * s.shadowPx};
+    };
+    pictures.emplace_back(doubled(icon), out.filePath(QStringLiteral("icon@2x.png")));
+    pictures.emplace_back(doubled(small), out.filePath(QStringLiteral("hammer45@2x.png")));
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString dir = QStringLiteral("hicolor/%1x%1").arg(size);
         if (!out.mkpath(dir)) {
