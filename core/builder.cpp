@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 #include <utility>
 
 namespace corvane {
@@ -43,6 +44,25 @@ Qt::Alignment alignmentFor(Align a)
     case Align::Right: return Qt::AlignRight | Qt::AlignTop;
     default: return Qt::AlignLeft | Qt::AlignTop;
     }
+}
+
+// Each control of a coloured window takes a palette with every colour set, one per window colour
+// for the whole run. A control that only inherited its window's palette would get one of its
+// own each time the window opened, and the style keys its cached pictures of buttons and boxes
+// by palette: the cache would fill with pictures never drawn again, and the toolkit keeps the
+// names of those pictures for a good while after.
+const QPalette &sharedPalette(const QPalette &window)
+{
+    static std::map<QRgb, QPalette> palettes;
+    const auto [entry, fresh] = palettes.try_emplace(window.color(QPalette::Window).rgba(), window);
+    if (fresh)
+        for (int g = 0; g < QPalette::NColorGroups; ++g)
+            for (int r = 0; r < QPalette::NColorRoles; ++r) {
+                const auto group = QPalette::ColorGroup(g);
+                const auto role = QPalette::ColorRole(r);
+                entry->second.setBrush(group, role, window.brush(group, role));
+            }
+    return entry->second;
 }
 
 void paintColours(QWidget *w, const ControlSpec &spec)
@@ -344,6 +364,8 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
         }
         QWidget *w = makeWidget(spec, view);
         w->setObjectName(spec.name);
+        if (layout.back)
+            w->setPalette(sharedPalette(view->palette()));
         if (spec.font)
             w->setFont(fontFor(*spec.font));
         paintColours(w, spec);
