@@ -182,8 +182,25 @@ public:
     QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Window : QAccessible::Client; }
 };
 
+// The views built here, while they live. No interface may be made for a widget in its destructor,
+// as it would stay cached after the widget is gone; a view leaves this set at the start of its
+// destruction, when it says it is destroyed, before anything can ask about it again.
+QSet<const QObject *> &liveViews()
+{
+    static QSet<const QObject *> views;
+    return views;
+}
+
+void registerView(QWidget *view)
+{
+    if (!liveViews().contains(view))
+        QObject::connect(view, &QObject::destroyed, [](QObject *gone) { liveViews().remove(gone); });
+    liveViews().insert(view);
+}
+
 // Rules divide a window into its parts, so a screen reader announces them as separators (as it
-// does a menu's), which take no focus, rather than as unnamed panes.
+// does a menu's), which take no focus, rather than as unnamed panes. A rule being destroyed is no
+// longer a LineShape, so it is left to the toolkit.
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("QMdiSubWindow"))
@@ -193,7 +210,9 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (dynamic_cast<LineShape *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Separator);
-    return new ViewAccessible(widget);
+    if (liveViews().contains(widget))
+        return new ViewAccessible(widget);
+    return nullptr;
 }
 
 void installAccessibleFactory()
@@ -341,6 +360,7 @@ void LineShape::paintEvent(QPaintEvent *)
 QWidget *buildControls(const FormLayout &layout, QWidget *view)
 {
     installAccessibleFactory();
+    registerView(view);
     view->setObjectName(layout.name);
     view->setAccessibleName(layout.caption.isEmpty() ? layout.name : layout.caption);
     view->setFont(fontFor(layout.font));
