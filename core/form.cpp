@@ -83,7 +83,14 @@ QIcon applicationIcon()
     // One serves the whole run: an icon made from the file name decodes the picture afresh
     // (several times over) for every window, and every new icon leaves its own title-bar copy
     // in the pixmap cache. Made from the cache's pixmap, it shares the splash's decoded copy.
-    static const QIcon icon{QPixmap(QStringLiteral(":/icon.png"))};
+    static const QIcon icon = [] {
+        QIcon hammer{QPixmap(QStringLiteral(":/icon.png"))};
+        // As an icon made from the file name would, a high-density screen also gets the
+        // double-size picture; a plain screen is spared decoding it.
+        if (qGuiApp->devicePixelRatio() > 1)
+            hammer.addPixmap(QPixmap(QStringLiteral(":/icon@2x.png")));
+        return hammer;
+    }();
     return icon;
 }
 
@@ -131,7 +138,24 @@ void Form::Load()
         firstFocus->setFocus();
     Form_Load();
     if (spec.frame == Frame::MdiChild && isLoaded())
-        window_->show();
+        showChild();
+}
+
+void Form::showChild()
+{
+    // A window that placed itself keeps its place; one the main window placed is pulled fully
+    // into view, where the automatic placement would leave its edge under the frame's border.
+    const bool placedByArea = !window_->testAttribute(Qt::WA_Moved);
+    window_->show();
+    QWidget *viewport = window_->parentWidget();
+    if (!placedByArea || !viewport)
+        return;
+    const QRect room = viewport->rect();
+    QRect frame = window_->geometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveTopLeft(QPoint(std::max(frame.left(), 0), std::max(frame.top(), 0)));
+    window_->move(frame.topLeft());
 }
 
 QWidget *Form::createWindow(QWidget *view)

@@ -112,10 +112,8 @@ protected:
     void onEvent(const QString &controlName, std::function<bool(QEvent *)> handler);
 
 private:
-    QWidget *buildView();
     void attachCloseBox();
-    void focusFirstControl();
-    void detach();
+    void showChild();
 
     FormHost &host_;
     QPointer<QWidget> view_;

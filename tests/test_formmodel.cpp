@@ -148,6 +148,28 @@ private slots:
         QCOMPARE(host->unloads, 2);
     }
 
+    void aWindowTheAreaPlacesIsFullyInView()
+    {
+        host->main.resize(300, 200);
+        std::vector<std::unique_ptr<Sample>> many;
+        for (int i = 0; i < 6; ++i) {
+            many.push_back(std::make_unique<Sample>(*host));
+            many.back()->Show();
+            const QRect room = host->area->viewport()->rect();
+            QVERIFY2(room.contains(many.back()->window()->geometry()), qPrintable(QString::number(i)));
+        }
+    }
+
+    void aWindowThatPlacesItselfKeepsItsPlace()
+    {
+        struct Placed : Sample {
+            using Sample::Sample;
+            void Form_Load() override { moveTo(6000, 6000); }
+        } placed(*host);
+        placed.Show();
+        QCOMPARE(placed.window()->pos(), QPoint(400, 400));
+    }
+
     void closeBoxUnloads()
     {
         form->Show();
