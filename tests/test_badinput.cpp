@@ -10,6 +10,7 @@
 
 #include "app/workspace.h"
 #include "core/costs.h"
+#include "support/costlistcheck.h"
 #include "support/testsupport.h"
 
 using namespace corvane;
@@ -153,18 +154,6 @@ std::map<QString, QString> outputsOf(Form &form)
     return shown;
 }
 
-// The cost list as a user would lose it: its lines and the fields behind them.
-QStringList costListOf(CostList &list)
-{
-    QStringList s;
-    for (int n = 1; n <= CostList::kSlots; ++n)
-        s << list.text(QStringLiteral("lblCosts(%1)").arg(n));
-    for (Material m : {Material::Block, Material::Cement, Material::Gravel, Material::Sand, Material::Wood})
-        s << QString::number(list.costField(m)) << QString::number(list.slotField(m));
-    s << QString::number(list.intCounter);
-    return s;
-}
-
 } // namespace
 
 class BadInputTest : public QObject {
@@ -251,13 +240,13 @@ private slots:
         const Box &b = w.boxes[box];
         const Input &in = kInputs[input];
         CostList &costs = workspace->frmCosts();
-        const QStringList listBefore = costListOf(costs);
+        const Snapshot listBefore = snapshotOf(costs);
 
         std::map<QString, QString> prepared;
         preparing.clear();
         Outcome bad = press(w, b, in.text, &prepared);
         QCOMPARE(preparing, QList<Message>{});
-        QCOMPARE(costListOf(costs), listBefore);
+        QVERIFY2(snapshotOf(costs) == listBefore, qPrintable(describe(snapshotOf(costs))));
         for (const Message &m : bad.messages)
             QVERIFY2((m == Message{b.message, "Error", 16}) || isRuntimeError(m), qPrintable(describe(bad)));
 
@@ -294,7 +283,7 @@ private slots:
         QVERIFY2(bad.messages == plain.messages && bad.shown == plain.shown,
                  qPrintable(describe(bad) + "\nwritten plainly: " + describe(plain)));
         ++tally[bad.messages.isEmpty() ? QStringLiteral("a result") : "runtime error " + bad.messages.last().text];
-        QCOMPARE(costListOf(costs), listBefore);
+        QVERIFY2(snapshotOf(costs) == listBefore, qPrintable(describe(snapshotOf(costs))));
     }
 };
 

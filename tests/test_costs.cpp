@@ -21,6 +21,7 @@
 #include "calculators/pipe.h"
 #include "core/costs.h"
 #include "core/text.h"
+#include "support/costlistcheck.h"
 #include "support/testsupport.h"
 
 using namespace corvane;
@@ -28,7 +29,6 @@ using namespace corvane::testing;
 
 namespace {
 
-constexpr std::array kMaterials{Material::Block, Material::Cement, Material::Gravel, Material::Sand, Material::Wood};
 const QStringList kMaterialNames{"Block", "Cement", "Gravel", "Sand", "Wood"};
 
 int indexOf(Material m)
@@ -61,39 +61,6 @@ Message shownFor(const DuplicateMessage &d)
 }
 
 const Message kNothingToDelete{"There is no value for you to delete.", "Error", 16};
-
-// Everything the list holds, read field by field under the names the writers use.
-struct Snapshot {
-    QStringList lines; // the twelve captions
-    std::array<int, 5> slotFields{};
-    std::array<double, 5> costs{};
-    int counter = 0;
-    bool operator==(const Snapshot &) const = default;
-};
-
-Snapshot snapshotOf(CostList &list)
-{
-    Snapshot s;
-    for (int n = 1; n <= 12; ++n)
-        s.lines << list.text(element("lblCosts", n));
-    s.slotFields = {list.intBlockCounter, list.intCementCounter, list.intGravelCounter, list.intSandCounter,
-                    list.intWoodCounter};
-    s.costs = {list.dblBlockCost, list.dblCementCost, list.dblGravelCost, list.dblSandCost, list.dblWoodCost};
-    s.counter = list.intCounter;
-    return s;
-}
-
-QString describe(const Snapshot &s)
-{
-    QStringList out;
-    for (int n = 0; n < 12; ++n)
-        if (!s.lines[n].isEmpty())
-            out << QStringLiteral("%1:%2").arg(n + 1).arg(s.lines[n]);
-    out << QStringLiteral("counter %1").arg(s.counter);
-    for (int m = 0; m < 5; ++m)
-        out << QStringLiteral("%1 slot %2 cost %3").arg(kMaterialNames[m]).arg(s.slotFields[m]).arg(s.costs[m]);
-    return out.join(", ");
-}
 
 // The list as a user thinks of it: lines in order, each remembered by identity, and per material
 // the line it owns. Slot numbers are not stored but found, so the model shares no arithmetic
@@ -162,28 +129,6 @@ private:
     std::array<double, 5> cost_{};
     int nextId_ = 0;
 };
-
-// The rules that hold whatever happened, stated directly.
-QString brokenInvariant(const Snapshot &s)
-{
-    if (s.counter < 1 || s.counter > 13)
-        return QStringLiteral("next free slot %1").arg(s.counter);
-    for (int n = 1; n <= 12; ++n)
-        if (s.lines[n - 1].isEmpty() != (n >= s.counter))
-            return QStringLiteral("slot %1 does not match next free slot %2").arg(n).arg(s.counter);
-    for (int i = 0; i < 5; ++i) {
-        if (s.slotFields[i] < 0 || s.slotFields[i] >= s.counter)
-            return QStringLiteral("%1 names slot %2").arg(kMaterialNames[i]).arg(s.slotFields[i]);
-        if (s.slotFields[i] == 0 && s.costs[i] != 0)
-            return QStringLiteral("%1 has a cost but no line").arg(kMaterialNames[i]);
-        for (int j = 0; j < i; ++j)
-            if (s.slotFields[i] != 0 && s.slotFields[i] == s.slotFields[j])
-                return QStringLiteral("%1 and %2 share slot %3")
-                    .arg(kMaterialNames[j], kMaterialNames[i])
-                    .arg(s.slotFields[i]);
-    }
-    return {};
-}
 
 } // namespace
 
@@ -463,7 +408,7 @@ private slots:
                 QVERIFY2(shown == (expectedBox ? QList<Message>{*expectedBox} : QList<Message>{}),
                          qPrintable(where + "unexpected message boxes"));
                 const Snapshot actual = snapshotOf(*costs);
-                const QString broken = brokenInvariant(actual);
+                const QString broken = brokenRule(actual);
                 QVERIFY2(broken.isEmpty(), qPrintable(where + broken));
                 QVERIFY2(actual == model.expected(),
                          qPrintable(where + describe(actual) + "\nexpected " + describe(model.expected())));

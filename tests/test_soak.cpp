@@ -26,6 +26,7 @@
 #include "calculators/water.h"
 #include "core/costs.h"
 #include "core/text.h"
+#include "support/costlistcheck.h"
 #include "support/testsupport.h"
 
 using namespace corvane;
@@ -64,8 +65,6 @@ qint64 residentBytes()
     return resident * sysconf(_SC_PAGESIZE);
 }
 
-constexpr std::array kMaterials{Material::Block, Material::Cement, Material::Gravel, Material::Sand, Material::Wood};
-
 // Every writer starts its line with the material's name; that is how a slot field is seen to
 // name its own material's line.
 QString linePrefix(Material m)
@@ -82,57 +81,14 @@ QString linePrefix(Material m)
 
 const Message kNothingToDelete{"There is no value for you to delete.", "Error", 16};
 
-struct Snapshot {
-    QStringList lines; // the twelve captions
-    std::array<int, 5> slotFields{};
-    std::array<double, 5> costs{};
-    int counter = 0;
-    bool operator==(const Snapshot &) const = default;
-};
-
-Snapshot snapshotOf(CostList &list)
+// Besides the rules every list keeps: each slot field names its own material's line.
+QString brokenSoakRule(const Snapshot &s)
 {
-    Snapshot s;
-    for (int n = 1; n <= CostList::kSlots; ++n)
-        s.lines << list.text(QStringLiteral("lblCosts(%1)").arg(n));
-    for (size_t i = 0; i < kMaterials.size(); ++i) {
-        s.slotFields[i] = list.slotField(kMaterials[i]);
-        s.costs[i] = list.costField(kMaterials[i]);
-    }
-    s.counter = list.intCounter;
-    return s;
-}
-
-QString describe(const Snapshot &s)
-{
-    QStringList out;
-    for (int n = 0; n < CostList::kSlots; ++n)
-        if (!s.lines[n].isEmpty())
-            out << QStringLiteral("%1: %2").arg(n + 1).arg(s.lines[n]);
-    out << QStringLiteral("next free slot %1").arg(s.counter);
-    for (size_t i = 0; i < kMaterials.size(); ++i)
-        out << QStringLiteral("%1slot %2 cost %3").arg(linePrefix(kMaterials[i])).arg(s.slotFields[i]).arg(s.costs[i]);
-    return out.join("; ");
-}
-
-// The rules the list keeps whatever happened to it; empty when they hold.
-QString brokenRule(const Snapshot &s)
-{
-    if (s.counter < 1 || s.counter > CostList::kSlots + 1)
-        return QStringLiteral("next free slot is %1").arg(s.counter);
-    for (int n = 1; n <= CostList::kSlots; ++n)
-        if (s.lines[n - 1].isEmpty() != (n >= s.counter))
-            return QStringLiteral("slot %1 does not fit the next free slot %2").arg(n).arg(s.counter);
+    if (QString broken = brokenRule(s); !broken.isEmpty())
+        return broken;
     for (size_t i = 0; i < kMaterials.size(); ++i) {
         const int slot = s.slotFields[i];
-        if (slot == 0) {
-            if (s.costs[i] != 0)
-                return QStringLiteral("%1 has a cost but no line").arg(linePrefix(kMaterials[i]));
-            continue;
-        }
-        if (slot < 0 || slot >= s.counter)
-            return QStringLiteral("%1 names slot %2").arg(linePrefix(kMaterials[i])).arg(slot);
-        if (!s.lines[slot - 1].startsWith(linePrefix(kMaterials[i])))
+        if (slot != 0 && !s.lines[slot - 1].startsWith(linePrefix(kMaterials[i])))
             return QStringLiteral("%1 names slot %2, which holds another line")
                 .arg(linePrefix(kMaterials[i]))
                 .arg(slot);
@@ -437,7 +393,7 @@ class SoakTest : public QObject {
         if (QTest::currentTestFailed())
             return;
         const Snapshot after = snapshotOf(costs());
-        const QString broken = brokenRule(after);
+        const QString broken = brokenSoakRule(after);
         QVERIFY2(broken.isEmpty(), qPrintable(broken + "\n" + describe(after)));
         ++steps;
     }

@@ -1,0 +1,55 @@
+#include "support/costlistcheck.h"
+
+namespace corvane::testing {
+namespace {
+
+const std::array<const char *, 5> kNames{"Block", "Cement", "Gravel", "Sand", "Wood"};
+
+} // namespace
+
+Snapshot snapshotOf(CostList &list)
+{
+    Snapshot s;
+    for (int n = 1; n <= CostList::kSlots; ++n)
+        s.lines << list.text(element("lblCosts", n));
+    for (size_t i = 0; i < kMaterials.size(); ++i) {
+        s.slotFields[i] = list.slotField(kMaterials[i]);
+        s.costs[i] = list.costField(kMaterials[i]);
+    }
+    s.counter = list.intCounter;
+    return s;
+}
+
+QString describe(const Snapshot &s)
+{
+    QStringList out;
+    for (int n = 0; n < CostList::kSlots; ++n)
+        if (!s.lines[n].isEmpty())
+            out << QStringLiteral("%1: %2").arg(n + 1).arg(s.lines[n]);
+    out << QStringLiteral("next free slot %1").arg(s.counter);
+    for (size_t i = 0; i < kMaterials.size(); ++i)
+        out << QStringLiteral("%1 slot %2 cost %3").arg(kNames[i]).arg(s.slotFields[i]).arg(s.costs[i]);
+    return out.join("; ");
+}
+
+QString brokenRule(const Snapshot &s)
+{
+    if (s.counter < 1 || s.counter > CostList::kSlots + 1)
+        return QStringLiteral("next free slot is %1").arg(s.counter);
+    for (int n = 1; n <= CostList::kSlots; ++n)
+        if (s.lines[n - 1].isEmpty() != (n >= s.counter))
+            return QStringLiteral("slot %1 does not fit the next free slot %2").arg(n).arg(s.counter);
+    for (size_t i = 0; i < kMaterials.size(); ++i) {
+        const int slot = s.slotFields[i];
+        if (slot == 0 && s.costs[i] != 0)
+            return QStringLiteral("%1 has a cost but no line").arg(kNames[i]);
+        if (slot < 0 || slot >= s.counter)
+            return QStringLiteral("%1 names slot %2").arg(kNames[i]).arg(slot);
+        for (size_t j = 0; j < i; ++j)
+            if (slot != 0 && slot == s.slotFields[j])
+                return QStringLiteral("%1 and %2 share slot %3").arg(kNames[j], kNames[i]).arg(slot);
+    }
+    return {};
+}
+
+} // namespace corvane::testing
