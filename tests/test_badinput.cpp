@@ -200,9 +200,7 @@ class BadInputTest : public QObject {
 private slots:
     void initTestCase()
     {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = startProgram();
         // Lines on the list, so that there is something to lose.
         CostList &costs = workspace->frmCosts();
         costs.post(Material::Block, "Block   =   400   X   $1.25   =   $500", 500, {});

@@ -59,9 +59,7 @@ class BlockTest : public QObject {
 private slots:
     void init()
     {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = startProgram();
         block = &workspace->frmBlock();
         block->Show();
     }

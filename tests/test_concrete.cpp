@@ -63,9 +63,7 @@ class ConcreteTest : public QObject {
 private slots:
     void init()
     {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = startProgram();
         concrete = &workspace->frmConcrete();
         concrete->Show();
     }

@@ -142,9 +142,7 @@ class CostsTest : public QObject {
 
     void startProgram()
     {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = testing::startProgram();
         costs = &workspace->frmCosts();
         serial = 0;
     }
@@ -191,9 +189,7 @@ private slots:
     {
         workspace.reset();
         settle();
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = testing::startProgram();
         CostList &list = workspace->frmCosts();
         QVERIFY(!list.isLoaded());
         QCOMPARE(list.intCounter, 0);

@@ -131,12 +131,7 @@ class KeyboardTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
-    }
+    void init() { workspace = startProgram(); }
     void cleanup()
     {
         CHECK_NO_MESSAGES(messages);

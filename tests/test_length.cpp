@@ -62,9 +62,7 @@ class LengthTest : public QObject {
 private slots:
     void init()
     {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = startProgram();
         table = &workspace->frmLength();
         table->Show();
     }

@@ -21,9 +21,7 @@ class PipeTest : public QObject {
 private slots:
     void init()
     {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = startProgram();
         pipe = &workspace->frmPipe();
         pipe->Show();
     }

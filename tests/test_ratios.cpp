@@ -69,9 +69,7 @@ class RatiosTest : public QObject {
 private slots:
     void init()
     {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = startProgram();
         concrete = &workspace->frmConcrete();
         concrete->Show();
         ratios = &workspace->frmAboutRatios();

@@ -461,12 +461,7 @@ private slots:
                 previous(type, context, text);
         });
     }
-    void init()
-    {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
-    }
+    void init() { workspace = startProgram(); }
     void cleanup()
     {
         const auto reset = qScopeGuard([this] {

@@ -76,9 +76,7 @@ private slots:
     void init()
     {
         ends = 0;
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd([this] { ++ends; });
-        workspace->start();
+        workspace = startProgram([this] { ++ends; });
         settle();
     }
     void cleanup()

@@ -80,9 +80,7 @@ class WallFramingTest : public QObject {
 private slots:
     void init()
     {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = startProgram();
         framing = &workspace->frmWallFraming();
         workspace->mdiMain().itmWallFraming_Click();
     }

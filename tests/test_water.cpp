@@ -44,9 +44,7 @@ class WaterTest : public QObject {
 private slots:
     void init()
     {
-        workspace = std::make_unique<Workspace>();
-        workspace->setOnEnd({});
-        workspace->start();
+        workspace = startProgram();
         water = &workspace->frmWater();
         water->Show();
     }

@@ -1,5 +1,7 @@
 #include "support/testsupport.h"
 
+#include "app/workspace.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
@@ -29,6 +31,14 @@ QString MessageRecorder::describe() const
     for (const Message &m : messages_)
         lines << QStringLiteral("unexpected message box: \"%1\" (\"%2\", %3)").arg(m.text, m.title).arg(m.style);
     return lines.join('\n');
+}
+
+std::unique_ptr<Workspace> startProgram(std::function<void()> onEnd)
+{
+    auto workspace = std::make_unique<Workspace>();
+    workspace->setOnEnd(std::move(onEnd));
+    workspace->start();
+    return workspace;
 }
 
 void typeInto(Form &form, const QString &box, const QString &text)

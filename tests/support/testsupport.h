@@ -4,11 +4,20 @@
 #include <QList>
 #include <QString>
 #include <QtTest>
+#include <functional>
+#include <memory>
 
 #include "core/form.h"
 #include "core/messages.h"
 
+namespace corvane {
+class Workspace;
+}
+
 namespace corvane::testing {
+
+// The program started as its entry routine starts it; onEnd stands in for leaving the event loop.
+std::unique_ptr<Workspace> startProgram(std::function<void()> onEnd = {});
 
 struct Message {
     QString text;
