@@ -19,6 +19,7 @@ const FormLayout &TitleBanner::layout() const
     static const FormLayout kLayout{
         .name = QStringLiteral("frmBackground"),
         .caption = QString(),
+        .spokenName = QStringLiteral("Corvane"),
         .client = {11040, 3465},
         .back = kBannerBack,
         .icon = false,
@@ -30,15 +31,6 @@ const FormLayout &TitleBanner::layout() const
             Label("Label1", "Corvane", {0, 0, 10935, 3375}).centred().colours(kBannerBack, std::nullopt),
         }};
     return kLayout;
-}
-
-QWidget *TitleBanner::createWindow(QWidget *view)
-{
-    QWidget *window = Form::createWindow(view);
-    // It has no caption to name it by.
-    view->setAccessibleName(QStringLiteral("Corvane"));
-    window->setAccessibleName(QStringLiteral("Corvane"));
-    return window;
 }
 
 void TitleBanner::wire()

@@ -20,7 +20,6 @@ protected:
     const FormLayout &layout() const override;
     void wire() override;
     void Form_Load() override;
-    QWidget *createWindow(QWidget *view) override;
 
 private:
     Workspace &workspace_;

@@ -2,8 +2,10 @@
 
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 #include "app/banner.h"
 #include "app/quickmenu.h"
@@ -50,6 +52,7 @@ QWidget *MainWindow::createWindow(QWidget *view)
     area_->setBackground(colourFromBgr(kClientBack));
     window->setCentralWidget(area_);
     buildMenus(window);
+    addKeys(window);
     // Filling the screen first keeps the window full-size where no window manager maximises it.
     if (QScreen *screen = QGuiApplication::primaryScreen())
         window->setGeometry(screen->availableGeometry());
@@ -67,6 +70,7 @@ void MainWindow::addItem(QMenu *menu, const QString &name, const QString &captio
 void MainWindow::buildMenus(QMainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
+    bar->setAccessibleName(QStringLiteral("Menu bar"));
     QMenu *file = bar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addItem(file, "itmCosts", "Total Costs", &MainWindow::itmCosts_Click);
@@ -89,6 +93,29 @@ void MainWindow::buildMenus(QMainWindow *window)
     // An open menu is announced by its own name, which the toolkit leaves empty.
     for (QMenu *menu : {file, plugins, other})
         menu->setAccessibleName(menu->title());
+}
+
+// Keys that every desktop program answers. They belong to the frame, so that they work from
+// whichever box of whichever child window has the focus.
+void MainWindow::addKeys(QMainWindow *window)
+{
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)})
+        QObject::connect(new QShortcut(keys, window), &QShortcut::activated, window, [this] { closeActiveChild(); });
+    // As Alt does, F10 takes the keyboard to the menu bar, opening its first menu.
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F10), window), &QShortcut::activated, window, [window] {
+        const QList<QAction *> menus = window->menuBar()->actions();
+        if (!menus.isEmpty())
+            window->menuBar()->setActiveAction(menus.first());
+    });
+}
+
+// The key does exactly what the close box does, so it closes only a window that has one: the
+// cost list and the banner stay.
+void MainWindow::closeActiveChild()
+{
+    QMdiSubWindow *child = area_ ? area_->currentSubWindow() : nullptr;
+    if (child && child->windowFlags().testFlag(Qt::WindowCloseButtonHint))
+        child->close();
 }
 
 // The banner goes behind the quick menu and every child window opened later.

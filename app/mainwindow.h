@@ -39,6 +39,8 @@ protected:
 
 private:
     void buildMenus(QMainWindow *window);
+    void addKeys(QMainWindow *window);
+    void closeActiveChild();
     void addItem(QMenu *menu, const QString &name, const QString &caption, void (MainWindow::*handler)());
 
     Workspace &workspace_;

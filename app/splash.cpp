@@ -28,6 +28,7 @@ const FormLayout &SplashWindow::layout() const
     static const FormLayout kLayout{
         .name = QStringLiteral("frmSplash"),
         .caption = QString(),
+        .spokenName = QStringLiteral("Corvane disclaimer"),
         .client = {7395, 4695},
         .icon = false,
         .frame = Frame::TopLevel,
@@ -52,14 +53,6 @@ const FormLayout &SplashWindow::layout() const
             Picture("imgSplash", ":/icon.png", {240, 240, 2100, 2100}).named("Corvane hammer"),
         }};
     return kLayout;
-}
-
-QWidget *SplashWindow::createWindow(QWidget *view)
-{
-    QWidget *window = Form::createWindow(view);
-    // It has no caption to name it by.
-    view->setAccessibleName(QStringLiteral("Corvane disclaimer"));
-    return window;
 }
 
 void SplashWindow::wire()

@@ -79,7 +79,7 @@ const FormLayout &ConcreteCalculator::layout() const
             Option("optUSA", "USA", {600, 1800, 735, 255}, 13)
                 .initiallySelected()
                 .tooltip("Mix 1 part cement, 2 parts sand and 4 parts gravel"),
-            Line("Line1", 480, 2160, 1440, 2160),
+            Line("Line1", 480, 2160, 1440, 2160).named("Separator between the locations"),
             Option("optDR", "DR", {600, 2280, 735, 255}, 14)
                 .tooltip("Mix 1 part cement, 3 parts sand and 3 parts gravel"),
             Button("cmdRatios", "Location Ratios?", {240, 2640, 1455, 255}, 16)
@@ -90,7 +90,7 @@ const FormLayout &ConcreteCalculator::layout() const
             Label("Label4", "# Bags of Cement", {240, 3360, 1455, 255}, 7).centred(),
             Label("Label5", "Cubic Meters of Sand", {2280, 3360, 1695, 255}, 9).centred(),
             Label(element("Label6", 0), "Cubic Meters of Gravel", {4320, 3360, 1695, 255}, 11).centred(),
-            Line("Line2", 0, 3720, 6120, 3720),
+            Line("Line2", 0, 3720, 6120, 3720).named("Separator between amounts and prices"),
             Label(element("Label6", 1), "$", {120, 3960, 135, 255}, 26).inFont(kDollarFont),
             TextBox("txtPriceC", {360, 3960, 1215, 285}, 17)
                 .labelledBy("Label8")
@@ -139,8 +139,6 @@ void ConcreteCalculator::wire()
     onClick("cmdAddGravel", &ConcreteCalculator::cmdAddGravel_Click);
     onClick("cmdClear", &ConcreteCalculator::cmdClear_Click);
     onClick("cmdRatios", &ConcreteCalculator::cmdRatios_Click);
-    control("Line1")->setAccessibleName(QStringLiteral("Separator between the locations"));
-    control("Line2")->setAccessibleName(QStringLiteral("Separator between amounts and prices"));
 }
 
 void ConcreteCalculator::cmdCalculate_Click()

@@ -1,6 +1,5 @@
 #include "calculators/length.h"
 
-#include <QLineEdit>
 #include <array>
 
 #include "calculators/figurefit.h"
@@ -66,7 +65,8 @@ std::vector<ControlSpec> lengthControls()
         for (const Unit &result : kUnits)
             controls.push_back(Label(cell(typed, result), "", {result.column, typed.row, 615, 255})
                                    .centred()
-                                   .named(typed.name + " in " + result.name.toLower()));
+                                   .named(typed.name + " in " + result.name.toLower())
+                                   .asResult());
     controls.push_back(
         Button("Command1", "Calculate", {3000, 2400, 1215, 375}, 4).tooltip("Convert every length typed on the left"));
     controls.push_back(
@@ -96,11 +96,9 @@ void LengthTable::wire()
 {
     onClick("Command1", &LengthTable::Command1_Click);
     onClick("cmdClear", &LengthTable::cmdClear_Click);
-    for (const Unit &typed : kUnits) {
-        controlAs<QLineEdit>(inputBox(typed))->setAlignment(Qt::AlignHCenter);
+    for (const Unit &typed : kUnits)
         for (const Unit &result : kUnits)
             fitFigure(controlAs<QLabel>(cell(typed, result)));
-    }
 }
 
 void LengthTable::Command1_Click()

@@ -63,9 +63,12 @@ const FormLayout &RatiosDialog::layout() const
             Label("lblDescription", "", {1050, 1125, 3885, 1170}, 1)
                 .bold()
                 .colours(std::nullopt, 0x00000000)
-                .named("Country Ratios"),
-            Line(element("Line1", 1), 90, 2445, 5654, 2445).colours(std::nullopt, 0x00808080),
-            Line(element("Line1", 0), 105, 2460, 5654, 2460).colours(std::nullopt, 0x00FFFFFF).width(2),
+                .asResult(),
+            Line(element("Line1", 1), 90, 2445, 5654, 2445).colours(std::nullopt, 0x00808080).named("Separator"),
+            Line(element("Line1", 0), 105, 2460, 5654, 2460)
+                .colours(std::nullopt, 0x00FFFFFF)
+                .width(2)
+                .named("Separator"),
             Button("cmdOK", "OK", {2280, 2625, 1140, 345}, 0).tooltip("Close this window"),
         }};
     return kLayout;
@@ -96,8 +99,6 @@ void RatiosDialog::wire()
     // The box is a little larger than its picture; a framed picture box showed it with an even
     // margin all round.
     controlAs<QLabel>("Picture1")->setAlignment(Qt::AlignCenter);
-    for (const char *rule : {"Line1(0)", "Line1(1)"})
-        view()->findChild<QWidget *>(rule)->setAccessibleName(QStringLiteral("Separator"));
 }
 
 void RatiosDialog::Form_Load()

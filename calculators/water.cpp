@@ -4,18 +4,13 @@
 #include "core/text.h"
 
 namespace corvane {
-namespace {
-
-// The window has no caption; this is what it is called wherever a name must be read out.
-const QString kSpokenName = QStringLiteral("Water Volumes");
-
-} // namespace
 
 const FormLayout &WaterCalculator::layout() const
 {
     static const FormLayout kLayout{
         .name = QStringLiteral("frmWater"),
         .caption = QStringLiteral(""),
+        .spokenName = QStringLiteral("Water Volumes"),
         .client = {4455, 2985},
         .back = kCalculatorBack,
         .controls = {
@@ -28,12 +23,12 @@ const FormLayout &WaterCalculator::layout() const
             Label("Label2", "Length", {1920, 360, 495, 255}, 5),
             Label("Label3", "Depth", {3360, 360, 495, 255}, 6),
             Label("Label4", "Square Feet", {240, 1800, 975, 255}, 7).centred(),
-            Label("lblSquerefeet", "", {240, 2160, 975, 255}, 8).labelledBy("Label4"),
-            Label("lblGallons", "", {1680, 2160, 1095, 255}, 9).labelledBy("Label5"),
+            Label("lblSquerefeet", "", {240, 2160, 975, 255}, 8).labelledBy("Label4").asResult(),
+            Label("lblGallons", "", {1680, 2160, 1095, 255}, 9).labelledBy("Label5").asResult(),
             Label("Label5", "Gallons", {1680, 1800, 1095, 255}, 10).centred(),
-            Label("lblWaterWeight", "", {3240, 2160, 975, 255}, 11).labelledBy("Label6"),
+            Label("lblWaterWeight", "", {3240, 2160, 975, 255}, 11).labelledBy("Label6").asResult(),
             Label("Label6", "lbs. of Water", {3240, 1800, 975, 255}, 12).centred(),
-            Label("lblTonsofWater", "", {1680, 2400, 1095, 255}, 13).labelledBy("Label8"),
+            Label("lblTonsofWater", "", {1680, 2400, 1095, 255}, 13).labelledBy("Label8").asResult(),
             Label("Label8", "Tons of Water", {1680, 2640, 1095, 255}, 14).centred(),
             Button("cmdClear", "Clear All", {1740, 0, 855, 255}, 15).tooltip("Empty every box and result"),
         }};
@@ -46,14 +41,6 @@ void WaterCalculator::wire()
     onClick("cmdClear", &WaterCalculator::cmdClear_Click);
     for (const char *result : {"lblSquerefeet", "lblGallons", "lblWaterWeight", "lblTonsofWater"})
         fitFigure(controlAs<QLabel>(result));
-}
-
-QWidget *WaterCalculator::createWindow(QWidget *view)
-{
-    QWidget *outer = Form::createWindow(view);
-    view->setAccessibleName(kSpokenName);
-    outer->setAccessibleName(kSpokenName);
-    return outer;
 }
 
 // Always length by width, then by depth, each step tested: the product counted below is then

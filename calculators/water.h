@@ -18,7 +18,6 @@ public:
 protected:
     const FormLayout &layout() const override;
     void wire() override;
-    QWidget *createWindow(QWidget *view) override;
 
 private:
     Double product();

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <utility>
 
@@ -37,6 +38,42 @@ QRect pixelRect(const Twips &t)
     return QRect(left, top, twipsToPixels(t.left + t.width) - left, twipsToPixels(t.top + t.height) - top);
 }
 
+// Relative luminance and contrast ratio as the Web Content Accessibility Guidelines define them.
+double luminance(const QColor &colour)
+{
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double first = luminance(a), second = luminance(b);
+    const auto [dark, light] = std::minmax(first, second);
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Text keeps the colour it was given, the system's or its own, wherever that reads against the
+// background (the AA ratio, 4.5:1). A fixed background does not change with the system theme, so
+// a dark theme's light text would all but vanish on it; then the text takes black or white,
+// whichever stands out more.
+QColor readableOn(const QColor &back, const QColor &text)
+{
+    constexpr double kReadable = 4.5;
+    if (contrast(text, back) >= kReadable)
+        return text;
+    const QColor black(Qt::black), white(Qt::white);
+    return contrast(black, back) >= contrast(white, back) ? black : white;
+}
+
+void makeTextReadable(QPalette &palette)
+{
+    palette.setColor(QPalette::WindowText,
+                     readableOn(palette.color(QPalette::Window), palette.color(QPalette::WindowText)));
+}
+
 Qt::Alignment alignmentFor(Align a)
 {
     switch (a) {
@@ -50,18 +87,27 @@ Qt::Alignment alignmentFor(Align a)
 // for the whole run. A control that only inherited its window's palette would get one of its
 // own each time the window opened, and the style keys its cached pictures of buttons and boxes
 // by palette: the cache would fill with pictures never drawn again, and the toolkit keeps the
-// names of those pictures for a good while after.
-const QPalette &sharedPalette(const QPalette &window)
+// names of those pictures for a good while after. The key holds the system palette too, as
+// everything but the window's colours follows it.
+// Buttons and boxes keep the system theme's faces and text, drawn on their own face; a check
+// box or option button has no face, and a style may draw its caption in the button-text colour,
+// so theirs is the window's readable text colour.
+const QPalette &sharedPalette(const QPalette &window, bool indicator)
 {
-    static std::map<QRgb, QPalette> palettes;
-    const auto [entry, fresh] = palettes.try_emplace(window.color(QPalette::Window).rgba(), window);
-    if (fresh)
-        for (int g = 0; g < QPalette::NColorGroups; ++g)
-            for (int r = 0; r < QPalette::NColorRoles; ++r) {
-                const auto group = QPalette::ColorGroup(g);
-                const auto role = QPalette::ColorRole(r);
-                entry->second.setBrush(group, role, window.brush(group, role));
-            }
+    static std::map<std::tuple<qint64, QRgb, bool>, QPalette> palettes;
+    const auto key =
+        std::make_tuple(QApplication::palette().cacheKey(), window.color(QPalette::Window).rgba(), indicator);
+    const auto [entry, fresh] = palettes.try_emplace(key, window);
+    if (!fresh)
+        return entry->second;
+    for (int g = 0; g < QPalette::NColorGroups; ++g)
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto group = QPalette::ColorGroup(g);
+            const auto role = QPalette::ColorRole(r);
+            entry->second.setBrush(group, role, window.brush(group, role));
+        }
+    if (indicator)
+        entry->second.setColor(QPalette::ButtonText, window.color(QPalette::WindowText));
     return entry->second;
 }
 
@@ -78,6 +124,7 @@ void paintColours(QWidget *w, const ControlSpec &spec)
         palette.setColor(QPalette::WindowText, colourFromBgr(*spec.fore));
         palette.setColor(QPalette::ButtonText, colourFromBgr(*spec.fore));
     }
+    makeTextReadable(palette);
     w->setPalette(palette);
 }
 
@@ -182,6 +229,30 @@ public:
     QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Window : QAccessible::Client; }
 };
 
+// The name of the property that marks a result label; it holds what the label's figure means.
+constexpr char kResultMeaning[] = "corvaneResultMeaning";
+
+// A result label is heard as what it means and what it shows now ("Gallons: 7481", "Gallons:
+// empty"), where its caption alone would only be the figure and a fixed name only the meaning.
+// The name is read afresh each time; the label itself announces the change of name whenever its
+// text changes, as it does for any label without a fixed accessible name.
+class ResultAccessible : public QAccessibleWidget {
+public:
+    explicit ResultAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const QString meaning = widget()->property(kResultMeaning).toString();
+        // Runs of blanks that only line figures up on screen are not read out.
+        QString figure = static_cast<QLabel *>(widget())->text().simplified();
+        if (figure.isEmpty())
+            figure = QStringLiteral("empty");
+        return meaning.isEmpty() ? figure : meaning + QStringLiteral(": ") + figure;
+    }
+};
+
 // The views built here, while they live. No interface may be made for a widget in its destructor,
 // as it would stay cached after the widget is gone; a view leaves this set at the start of its
 // destruction, when it says it is destroyed, before anything can ask about it again.
@@ -205,6 +276,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("QMdiSubWindow"))
         return new SubWindowAccessible(static_cast<QMdiSubWindow *>(object));
+    if (className == QLatin1String("QLabel") && object->property(kResultMeaning).isValid())
+        return new ResultAccessible(static_cast<QLabel *>(object));
     if (className != QLatin1String("QWidget"))
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
@@ -233,7 +306,7 @@ QLabel *makeLabel(const ControlSpec &spec, QWidget *view)
 QWidget *makeTextBox(const ControlSpec &spec, QWidget *view)
 {
     auto *box = new QLineEdit(spec.caption, view);
-    box->setAlignment(Qt::AlignLeft);
+    box->setAlignment((alignmentFor(spec.align) & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     if (spec.output) {
         // Written by the handlers only; still selectable and copyable with the mouse.
         box->setReadOnly(true);
@@ -282,6 +355,7 @@ void placeLine(const ControlSpec &spec, QWidget *view)
     const QColor colour = spec.fore ? colourFromBgr(*spec.fore) : QColor(Qt::black);
     auto *line = new LineShape(from, to, spec.lineWidth, colour, view);
     line->setObjectName(spec.name);
+    line->setAccessibleName(spec.accessibleName);
 }
 
 void placeTimer(const ControlSpec &spec, QWidget *view)
@@ -312,6 +386,21 @@ bool takesFocus(const ControlSpec &spec)
     case Kind::Option:
     case Kind::Check: return true;
     default: return false;
+    }
+}
+
+// Each caption that names a control becomes its buddy, so that assistive tools hear the two as
+// one: the control labelled by the caption, the caption a label for the control. No caption has
+// an access key, so a buddy takes no shortcut.
+void tieCaptions(const FormLayout &layout, QWidget *view)
+{
+    for (const ControlSpec &spec : layout.controls) {
+        if (spec.describedBy.isEmpty())
+            continue;
+        auto *caption = view->findChild<QLabel *>(spec.describedBy, Qt::FindDirectChildrenOnly);
+        auto *control = view->findChild<QWidget *>(spec.name, Qt::FindDirectChildrenOnly);
+        if (caption && control)
+            caption->setBuddy(control);
     }
 }
 
@@ -362,13 +451,17 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
     installAccessibleFactory();
     registerView(view);
     view->setObjectName(layout.name);
-    view->setAccessibleName(layout.caption.isEmpty() ? layout.name : layout.caption);
+    if (!layout.spokenName.isEmpty())
+        view->setAccessibleName(layout.spokenName);
+    else
+        view->setAccessibleName(layout.caption.isEmpty() ? layout.name : layout.caption);
     view->setFont(fontFor(layout.font));
     if (!layout.client.isEmpty())
         view->setFixedSize(twipsToPixels(layout.client.width()), twipsToPixels(layout.client.height()));
     if (layout.back) {
         QPalette palette = view->palette();
         palette.setColor(QPalette::Window, colourFromBgr(*layout.back));
+        makeTextReadable(palette);
         view->setPalette(palette);
         view->setAutoFillBackground(true);
     }
@@ -385,14 +478,17 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
         QWidget *w = makeWidget(spec, view);
         w->setObjectName(spec.name);
         if (layout.back)
-            w->setPalette(sharedPalette(view->palette()));
+            w->setPalette(sharedPalette(view->palette(), spec.kind == Kind::Check || spec.kind == Kind::Option));
         if (spec.font)
             w->setFont(fontFor(*spec.font));
         paintColours(w, spec);
         w->setGeometry(pixelRect(spec.at));
         if (spec.kind == Kind::Label)
             wrapIfTallEnough(static_cast<QLabel *>(w));
-        w->setAccessibleName(accessibleNameFor(spec, layout));
+        if (spec.result)
+            w->setProperty(kResultMeaning, accessibleNameFor(spec, layout));
+        else
+            w->setAccessibleName(accessibleNameFor(spec, layout));
         if (!spec.tip.isEmpty()) {
             w->setToolTip(spec.tip);
             w->setAccessibleDescription(spec.tip);
@@ -402,6 +498,7 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
         else if (spec.kind != Kind::TextBox)
             w->setFocusPolicy(Qt::NoFocus);
     }
+    tieCaptions(layout, view);
     return chainTabOrder(focusable);
 }
 

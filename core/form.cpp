@@ -170,6 +170,8 @@ QWidget *Form::createWindow(QWidget *view)
     auto *sub = new QMdiSubWindow(nullptr, childFlags(spec));
     sub->setWidget(view);
     sub->setWindowTitle(spec.caption);
+    // The toolkit names a child window by its title; one without a caption goes by its spoken name.
+    sub->setAccessibleName(spec.spokenName);
     sub->setWindowIcon(windowIcon(spec.icon));
     sub->setSystemMenu(nullptr);
     sub->setOption(QMdiSubWindow::RubberBandMove, false);

@@ -49,12 +49,13 @@ struct ControlSpec {
     std::optional<quint32> back, fore; // &H00BBGGRR; the window's colours when absent
     bool output = false;               // a text box only the handlers write
     bool selected = false;             // an option button selected when the window opens
-    QString describedBy;               // the label whose caption names this control
+    QString describedBy;               // the label whose caption names this control; it becomes its buddy
     QString accessibleName;            // when neither caption nor label names it
     QString tip;                       // what the control takes or does
     int lineWidth = 1;                 // pixels, for a line
     QString picture;                   // resource path, for a picture
     int interval = 0;                  // milliseconds, for a timer
+    bool result = false;               // a label that shows a result: heard with the figure it shows
 
     ControlSpec centred() const
     {
@@ -95,6 +96,11 @@ struct ControlSpec {
     ControlSpec tooltip(const QString &text) const
     {
         return with([&](ControlSpec &c) { c.tip = text; });
+    }
+    // Heard as its meaning (its accessible name or describing label) followed by what it shows.
+    ControlSpec asResult() const
+    {
+        return with([](ControlSpec &c) { c.result = true; });
     }
     ControlSpec width(int pixels) const
     {
@@ -171,6 +177,7 @@ enum class Border { FixedDialog, FixedSingle, None, Sizable };
 struct FormLayout {
     QString name;
     QString caption;
+    QString spokenName;          // what a window without a caption is called where a name is read out
     QSize client;                // twips
     std::optional<quint32> back; // the system's window colour when absent
     bool icon = true;

@@ -4,11 +4,15 @@
 // the handlers write, be read-only.
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 #include "app/mainwindow.h"
@@ -99,6 +103,20 @@ const std::pair<QRegularExpression, QString> kUnits[] = {
     {QRegularExpression("Feet"), "feet"},     {QRegularExpression("Inches"), "inches"},
     {QRegularExpression("Price"), "dollars"},
 };
+
+// The contrast ratio of the Web Content Accessibility Guidelines.
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        double sum = 0;
+        for (auto [value, weight] : {std::pair{c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+            sum += weight * (value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    const double first = luminance(a), second = luminance(b);
+    const auto [dark, light] = std::minmax(first, second);
+    return (light + 0.05) / (dark + 0.05);
+}
 
 } // namespace
 
@@ -196,6 +214,11 @@ private slots:
             if (widget && description != widget->toolTip())
                 problems << QStringLiteral("%1: described as \"%2\" but its tip says \"%3\"")
                                 .arg(node.path, description, widget->toolTip());
+            // The caption is heard with its box, not again on its own.
+            const auto labels = iface->relations(QAccessible::Label);
+            if (actual == QAccessible::EditableText &&
+                (labels.isEmpty() || !name.contains(labels[0].first->text(QAccessible::Name))))
+                problems << node.path + ": not labelled by a caption that says \"" + name + "\"";
             if (actual == QAccessible::EditableText)
                 for (const auto &[unit, word] : kUnits)
                     if (unit.match(name).hasMatch() && !description.contains(word, Qt::CaseInsensitive))
@@ -217,6 +240,42 @@ private slots:
         readOnlyOutputs.sort();
         outputs.sort();
         QCOMPARE(readOnlyOutputs, outputs);
+    }
+
+    void captionsStandOutInALightAndADarkTheme_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QColor>("back");
+        QTest::addColumn<QColor>("text");
+        for (const QString &name : Workspace::windowNames()) {
+            QTest::newRow(qPrintable(name + ", light")) << name << QColor("#efefef") << QColor(Qt::black);
+            QTest::newRow(qPrintable(name + ", dark")) << name << QColor("#353535") << QColor("#eeeeec");
+        }
+    }
+    void captionsStandOutInALightAndADarkTheme()
+    {
+        QFETCH(QString, window);
+        QFETCH(QColor, back);
+        QFETCH(QColor, text);
+        const QPalette system = QApplication::palette();
+        QApplication::setPalette(QPalette(text, back, back.lighter(), back.darker(), back, text, text, back, back));
+        Workspace workspace;
+        workspace.setOnEnd({});
+        workspace.mdiMain().Load();
+        workspace.formNamed(window)->Show();
+        QStringList problems;
+        for (QWidget *w : workspace.formNamed(window)->window()->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<QLabel *>(w);
+            // What shows behind a caption is its window's colour, or its own where it fills itself.
+            const double ratio =
+                contrast(w->palette().color(w->foregroundRole()), w->palette().color(QPalette::Window));
+            if (((label && !label->text().isEmpty()) || qobject_cast<QCheckBox *>(w) ||
+                 qobject_cast<QRadioButton *>(w)) &&
+                ratio < 4.5)
+                problems << QStringLiteral("%1: %2:1").arg(w->objectName()).arg(ratio, 0, 'f', 2);
+        }
+        QApplication::setPalette(system);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 };
 
