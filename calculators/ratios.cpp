@@ -63,6 +63,7 @@ const FormLayout &RatiosDialog::layout() const
             Label("lblDescription", "", {1050, 1125, 3885, 1170}, 1)
                 .bold()
                 .colours(std::nullopt, 0x00000000)
+                .named("Country Ratios")
                 .asResult(),
             Line(element("Line1", 1), 90, 2445, 5654, 2445).colours(std::nullopt, 0x00808080).named("Separator"),
             Line(element("Line1", 0), 105, 2460, 5654, 2460)

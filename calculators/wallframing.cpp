@@ -52,12 +52,14 @@ const FormLayout &WallFramingCalculator::layout() const
             Label("lblAmount1", "", {240, 3600, 1335, 255}, 16).rightAligned().named("Number of boards").asResult(),
             Label("lblAmount2", "", {2040, 3600, 495, 255}, 17).rightAligned().named("Board size").asResult(),
             Label("Label9", "X", {1680, 3600, 255, 255}, 18).centred().bold(),
-            Check("chk2x4", "2 x 4 Studs", {240, 2160, 1335, 255}, 19).tooltip("Boards of size 2 x 4"),
-            Check("chk2x6", "2 x 6 Studs", {240, 2520, 1335, 255}, 20).tooltip("Boards of size 2 x 6"),
+            Check("chk2x4", "2 x 4 Studs", {240, 2160, 1335, 255}, 19)
+                .tooltip("Boards of size 2 x 4; works in a pair with 2 x 6, ticking one clears the other"),
+            Check("chk2x6", "2 x 6 Studs", {240, 2520, 1335, 255}, 20)
+                .tooltip("Boards of size 2 x 6; works in a pair with 2 x 4, ticking one clears the other"),
             Check("chk16OC", "Studs 16\" OC", {2040, 2160, 1335, 255}, 21)
-                .tooltip("Studs 16 inches apart, centre to centre"),
+                .tooltip("Studs 16 inches apart, centre to centre; works in a pair with 24 inches"),
             Check("chk24OC", "Studs 24\" OC", {2040, 2520, 1335, 255}, 22)
-                .tooltip("Studs 24 inches apart, centre to centre"),
+                .tooltip("Studs 24 inches apart, centre to centre; works in a pair with 16 inches"),
             Label("lblAmount3", "", {2640, 3600, 915, 255}, 23).named("Board length, in feet").asResult(),
             Line("Line2", 1800, 2160, 1800, 2760),
             Line("Line1", 0, 4080, 3720, 4080),

@@ -68,12 +68,6 @@ QColor readableOn(const QColor &back, const QColor &text)
     return contrast(black, back) >= contrast(white, back) ? black : white;
 }
 
-void makeTextReadable(QPalette &palette)
-{
-    palette.setColor(QPalette::WindowText,
-                     readableOn(palette.color(QPalette::Window), palette.color(QPalette::WindowText)));
-}
-
 Qt::Alignment alignmentFor(Align a)
 {
     switch (a) {
@@ -111,20 +105,23 @@ const QPalette &sharedPalette(const QPalette &window, bool indicator)
     return entry->second;
 }
 
-void paintColours(QWidget *w, const ControlSpec &spec)
+// A control's own colours over its window's. Its text is made readable against what shows behind
+// it, taken from the window's palette rather than the control's: while the system theme changes,
+// the control's may not have followed yet.
+void paintColours(QWidget *w, const ControlSpec &spec, const QPalette &window)
 {
     if (!spec.back && !spec.fore)
         return;
     QPalette palette = w->palette();
+    const QColor back = spec.back ? colourFromBgr(*spec.back) : window.color(QPalette::Window);
+    const QColor fore = spec.fore ? colourFromBgr(*spec.fore) : window.color(QPalette::WindowText);
     if (spec.back) {
-        palette.setColor(QPalette::Window, colourFromBgr(*spec.back));
+        palette.setColor(QPalette::Window, back);
         w->setAutoFillBackground(true);
     }
-    if (spec.fore) {
-        palette.setColor(QPalette::WindowText, colourFromBgr(*spec.fore));
-        palette.setColor(QPalette::ButtonText, colourFromBgr(*spec.fore));
-    }
-    makeTextReadable(palette);
+    if (spec.fore)
+        palette.setColor(QPalette::ButtonText, fore);
+    palette.setColor(QPalette::WindowText, readableOn(back, fore));
     w->setPalette(palette);
 }
 
@@ -229,28 +226,55 @@ public:
     QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Window : QAccessible::Client; }
 };
 
-// The name of the property that marks a result label; it holds what the label's figure means.
-constexpr char kResultMeaning[] = "corvaneResultMeaning";
+// The property that marks a label that shows a result.
+constexpr char kResult[] = "corvaneResult";
 
-// A result label is heard as what it means and what it shows now ("Gallons: 7481", "Gallons:
-// empty"), where its caption alone would only be the figure and a fixed name only the meaning.
-// The name is read afresh each time; the label itself announces the change of name whenever its
-// text changes, as it does for any label without a fixed accessible name.
-class ResultAccessible : public QAccessibleWidget {
+// A result label is heard as what it means (its accessible name) and what it shows now ("Gallons:
+// 7481", "Gallons: empty"), where its caption alone would only be the figure and its accessible
+// name only the meaning. The name is read afresh each time. Its text is the figure alone, so that a
+// screen reader's review can spell a long figure out digit by digit.
+class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ResultAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(int start, int end) const override { return figure().mid(start, end - start); }
+    int characterCount() const override { return int(figure().size()); }
+    // Read only, without a caret or a selection.
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
 
     QString text(QAccessible::Text t) const override
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        const QString meaning = widget()->property(kResultMeaning).toString();
-        // Runs of blanks that only line figures up on screen are not read out.
-        QString figure = static_cast<QLabel *>(widget())->text().simplified();
-        if (figure.isEmpty())
-            figure = QStringLiteral("empty");
-        return meaning.isEmpty() ? figure : meaning + QStringLiteral(": ") + figure;
+        const QString meaning = widget()->accessibleName();
+        const QString shown = figure().isEmpty() ? QStringLiteral("empty") : figure();
+        // A text that starts by saying what it is needs no second heading.
+        return meaning.isEmpty() || shown.startsWith(meaning) ? shown : meaning + QStringLiteral(": ") + shown;
     }
+
+private:
+    // Runs of blanks that only line figures up on screen are not read out.
+    QString figure() const { return static_cast<QLabel *>(widget())->text().simplified(); }
 };
 
 // The views built here, while they live. No interface may be made for a widget in its destructor,
@@ -276,7 +300,7 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("QMdiSubWindow"))
         return new SubWindowAccessible(static_cast<QMdiSubWindow *>(object));
-    if (className == QLatin1String("QLabel") && object->property(kResultMeaning).isValid())
+    if (className == QLatin1String("QLabel") && object->property(kResult).toBool())
         return new ResultAccessible(static_cast<QLabel *>(object));
     if (className != QLatin1String("QWidget"))
         return nullptr;
@@ -404,6 +428,49 @@ void tieCaptions(const FormLayout &layout, QWidget *view)
     }
 }
 
+// The colours of a window and its controls, from its table over the system palette.
+void applyColours(const FormLayout &layout, QWidget *view)
+{
+    QPalette window = QApplication::palette(view);
+    if (layout.back) {
+        window.setColor(QPalette::Window, colourFromBgr(*layout.back));
+        window.setColor(QPalette::WindowText,
+                        readableOn(window.color(QPalette::Window), window.color(QPalette::WindowText)));
+        view->setPalette(window);
+    }
+    for (const ControlSpec &spec : layout.controls) {
+        auto *w = view->findChild<QWidget *>(spec.name, Qt::FindDirectChildrenOnly);
+        if (!w || spec.kind == Kind::Line)
+            continue;
+        if (layout.back)
+            w->setPalette(sharedPalette(view->palette(), spec.kind == Kind::Check || spec.kind == Kind::Option));
+        paintColours(w, spec, window);
+    }
+}
+
+// Every control of a coloured window holds a palette with every colour set, so none would follow
+// a change of system theme made while the window is open (a switch to a dark desktop at dusk); the
+// window's colours are worked out again instead, as building it would.
+class ThemeFollower : public QObject {
+public:
+    ThemeFollower(const FormLayout &layout, QWidget *view) : QObject(view), layout_(layout)
+    {
+        applyColours(layout_, view);
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *view, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            applyColours(layout_, static_cast<QWidget *>(view));
+        return false;
+    }
+
+private:
+    const FormLayout layout_; // a copy: a window may outlive the table it was built from
+};
+
 QWidget *chainTabOrder(std::vector<std::pair<int, QWidget *>> &focusable)
 {
     std::stable_sort(focusable.begin(), focusable.end(),
@@ -414,6 +481,14 @@ QWidget *chainTabOrder(std::vector<std::pair<int, QWidget *>> &focusable)
 }
 
 } // namespace
+
+void resultChanged(QLabel *label)
+{
+    if (!label->property(kResult).toBool())
+        return;
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
 
 QFont fontFor(const FontSpec &spec)
 {
@@ -458,13 +533,7 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
     view->setFont(fontFor(layout.font));
     if (!layout.client.isEmpty())
         view->setFixedSize(twipsToPixels(layout.client.width()), twipsToPixels(layout.client.height()));
-    if (layout.back) {
-        QPalette palette = view->palette();
-        palette.setColor(QPalette::Window, colourFromBgr(*layout.back));
-        makeTextReadable(palette);
-        view->setPalette(palette);
-        view->setAutoFillBackground(true);
-    }
+    view->setAutoFillBackground(layout.back.has_value());
     std::vector<std::pair<int, QWidget *>> focusable;
     for (const ControlSpec &spec : layout.controls) {
         if (spec.kind == Kind::Line) {
@@ -477,18 +546,15 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
         }
         QWidget *w = makeWidget(spec, view);
         w->setObjectName(spec.name);
-        if (layout.back)
-            w->setPalette(sharedPalette(view->palette(), spec.kind == Kind::Check || spec.kind == Kind::Option));
         if (spec.font)
             w->setFont(fontFor(*spec.font));
-        paintColours(w, spec);
         w->setGeometry(pixelRect(spec.at));
         if (spec.kind == Kind::Label)
             wrapIfTallEnough(static_cast<QLabel *>(w));
+        // Marked first: naming the label makes its accessible interface, which must be a result's.
         if (spec.result)
-            w->setProperty(kResultMeaning, accessibleNameFor(spec, layout));
-        else
-            w->setAccessibleName(accessibleNameFor(spec, layout));
+            w->setProperty(kResult, true);
+        w->setAccessibleName(accessibleNameFor(spec, layout));
         if (!spec.tip.isEmpty()) {
             w->setToolTip(spec.tip);
             w->setAccessibleDescription(spec.tip);
@@ -499,6 +565,7 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
             w->setFocusPolicy(Qt::NoFocus);
     }
     tieCaptions(layout, view);
+    new ThemeFollower(layout, view);
     return chainTabOrder(focusable);
 }
 

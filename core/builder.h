@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <QWidget>
 
 #include "core/layout.h"
@@ -26,6 +27,9 @@ private:
     int width_;
     QColor colour_;
 };
+
+// A result label's spoken name carries its figure: a new figure is announced as a change of name.
+void resultChanged(QLabel *label);
 
 // The client widget of a window: its size, colour, font and every control, in tab order.
 // Returns the control that takes the focus first, if any.

@@ -279,6 +279,7 @@ void Form::setText(const QString &controlName, const QString &value)
         box->setCursorPosition(0);
     } else if (auto *label = qobject_cast<QLabel *>(w)) {
         label->setText(value);
+        resultChanged(label);
     } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
         button->setText(value);
     }

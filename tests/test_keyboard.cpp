@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -385,6 +386,8 @@ private slots:
             return;
         for (const QString &pair : expected)
             QCOMPARE(form.text(pair.section('=', 0, 0)), pair.section('=', 1));
+        press(key == Qt::Key_Space ? Qt::Key_W : Qt::Key_F4, Qt::ControlModifier);
+        QVERIFY(!form.isLoaded());
     }
 
     // The quick menu and the splash, by keyboard: open a calculator, accept the disclaimer.
@@ -398,6 +401,18 @@ private slots:
         press(Qt::Key_Return);
         QVERIFY(workspace->formNamed("frmPipe")->isVisible());
         QCOMPARE(focused(), QString("txtPipeD"));
+        press(Qt::Key_F10);
+        QTRY_VERIFY(workspace->mdiMain().window()->findChild<QMenu *>("mnuFile")->isVisible());
+    }
+    // Ctrl+W and Ctrl+F4 leave a window without a close box alone.
+    void closingKeysLeaveTheCostListAndTheBanner()
+    {
+        for (const char *window : {"frmCosts", "frmBackground"}) {
+            open(window);
+            press(Qt::Key_W, Qt::ControlModifier);
+            press(Qt::Key_F4, Qt::ControlModifier);
+            QVERIFY(workspace->formNamed(window)->isLoaded());
+        }
     }
     void theDisclaimerIsAcceptedByKeyboard()
     {

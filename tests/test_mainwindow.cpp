@@ -1,6 +1,5 @@
 // The main window's menus and the ways the program ends, through the real widgets.
 #include <QAction>
-#include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -91,37 +90,6 @@ private slots:
                                      "itmPipeVolumes Pipe Volumes", "itmWallFraming Wall Framing",
                                      "itmWaterVolumes Water Volumes", "itmQuickMenu Quick Menu"}));
         QVERIFY2(!menus.join(' ').contains('&') && !items.join(' ').contains('&'), "an access key");
-    }
-
-    void keysCloseWhatTheCloseBoxCloses_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("water, Ctrl+W") << "frmWater" << int(Qt::Key_W) << true;
-        QTest::newRow("pipe, Ctrl+F4") << "frmPipe" << int(Qt::Key_F4) << true;
-        QTest::newRow("quick menu, Ctrl+W") << "frmQuickMenu" << int(Qt::Key_W) << true;
-        QTest::newRow("cost list, Ctrl+W") << "frmCosts" << int(Qt::Key_W) << false;
-        QTest::newRow("banner, Ctrl+F4") << "frmBackground" << int(Qt::Key_F4) << false;
-    }
-    void keysCloseWhatTheCloseBoxCloses()
-    {
-        QFETCH(QString, window);
-        QFETCH(int, key);
-        QFETCH(bool, closes);
-        accept();
-        form(window).Show();
-        frame()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frame()));
-        QCOMPARE(area()->currentSubWindow(), form(window).window());
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : frame(), Qt::Key(key),
-                        Qt::ControlModifier);
-        settle();
-        QCOMPARE(form(window).isLoaded(), !closes);
-        // F10 opens the first menu, from wherever the focus is.
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : frame(), Qt::Key_F10);
-        QTRY_VERIFY(frame()->findChild<QMenu *>("mnuFile")->isVisible());
-        frame()->findChild<QMenu *>("mnuFile")->close();
     }
 
     void itemsOpenTheirWindows_data()

@@ -1,6 +1,5 @@
 // The mix-ratio dialog: opened from the concrete calculator, one at a time, closed by OK, Enter,
 // Esc or its close box, and its ratio text.
-#include <QAccessible>
 #include <QDialog>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -194,8 +193,7 @@ private slots:
         QStringList names;
         for (QWidget *w : controls) {
             names << w->objectName();
-            QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
-                     qPrintable(w->objectName()));
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
         }
         names.sort();
         QCOMPARE(names, (QStringList{"Line1(0)", "Line1(1)", "Picture1", "cmdOK", "lblDescription", "lblTitle",
