@@ -83,9 +83,10 @@ Qt::Alignment alignmentFor(Align a)
 // by palette: the cache would fill with pictures never drawn again, and the toolkit keeps the
 // names of those pictures for a good while after. The key holds the system palette too, as
 // everything but the window's colours follows it.
-// Buttons and boxes keep the system theme's faces and text, drawn on their own face; a check
-// box or option button has no face, and a style may draw its caption in the button-text colour,
-// so theirs is the window's readable text colour.
+// Buttons and boxes keep the system theme's faces and text, drawn on their own face. A check box
+// or option button has no face: its caption lies on the window, and styles draw it in the button
+// or the text colour, so both are the window's readable text colour, and the inside of its box
+// is the window's own colour, on which that text colour also shows its tick.
 const QPalette &sharedPalette(const QPalette &window, bool indicator)
 {
     static std::map<std::tuple<qint64, QRgb, bool>, QPalette> palettes;
@@ -100,8 +101,11 @@ const QPalette &sharedPalette(const QPalette &window, bool indicator)
             const auto role = QPalette::ColorRole(r);
             entry->second.setBrush(group, role, window.brush(group, role));
         }
-    if (indicator)
+    if (indicator) {
         entry->second.setColor(QPalette::ButtonText, window.color(QPalette::WindowText));
+        entry->second.setColor(QPalette::Text, window.color(QPalette::WindowText));
+        entry->second.setColor(QPalette::Base, window.color(QPalette::Window));
+    }
     return entry->second;
 }
 
