@@ -5,11 +5,9 @@
 
 namespace corvane {
 
-class Workspace;
-
 class TitleBanner : public Form {
 public:
-    explicit TitleBanner(Workspace &workspace);
+    explicit TitleBanner(FormHost &host) : Form(host) {}
 
     void Label1_Click();
     void Label1_DblClick();
@@ -21,9 +19,6 @@ protected:
     void wire() override;
     void Form_Load() override;
     QWidget *createWindow(QWidget *view) override;
-
-private:
-    Workspace &workspace_;
 };
 
 } // namespace corvane

@@ -18,10 +18,6 @@
 
 namespace corvane {
 
-namespace {
-constexpr quint32 kClientBack = 0x00C0E0FF;
-}
-
 MainWindow::MainWindow(Workspace &workspace) : Form(workspace), workspace_(workspace) {}
 
 const FormLayout &MainWindow::layout() const
@@ -47,7 +43,7 @@ QWidget *MainWindow::createWindow(QWidget *view)
     area_ = new QMdiArea(window);
     area_->setObjectName(QStringLiteral("mdiArea"));
     area_->setAccessibleName(layout().caption);
-    area_->setBackground(colourFromBgr(kClientBack));
+    area_->setBackground(colourFromBgr(kClientAreaBack));
     window->setCentralWidget(area_);
     buildMenus(window);
     // Filling the screen first keeps the window full-size where no window manager maximises it.

@@ -232,7 +232,7 @@ void Form::Unload()
         sub->mdiArea()->removeSubWindow(sub);
     // The unload may run inside one of the window's own handlers.
     outer->deleteLater();
-    host_.formUnloaded(*this);
+    host_.windowUnloaded(*this);
 }
 
 void Form::ZOrderToBack()
