@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>

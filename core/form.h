@@ -120,7 +120,6 @@ private:
     FormHost &host_;
     QPointer<QWidget> view_;
     QPointer<QWidget> window_;
-    bool loading_ = false;
 };
 
 } // namespace corvane

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 

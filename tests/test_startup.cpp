@@ -415,6 +415,35 @@ private slots:
         QCOMPARE(stacking().first(), QString("frmBackground"));
     }
 
+    // On a dense screen every picture is drawn from its double-size image rather than enlarged.
+    // Runs under a second registration with QT_SCALE_FACTOR=2.
+    void picturesUseTheDoubleSizeImage_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("image");
+        QTest::newRow("splash") << "frmSplash"
+                                << "imgSplash"
+                                << ":/icon@2x.png";
+        QTest::newRow("mix-ratio dialog") << "frmAboutRatios"
+                                          << "Picture1"
+                                          << ":/hammer45@2x.png";
+        QTest::newRow("main window's icon") << "mdiMain" << QString() << ":/icon@2x.png";
+    }
+    void picturesUseTheDoubleSizeImage()
+    {
+        if (qApp->devicePixelRatio() < 2)
+            QSKIP("needs a screen of pixel ratio 2");
+        QFETCH(QString, window);
+        QFETCH(QString, picture);
+        QFETCH(QString, image);
+        Form &form = *workspace->formNamed(window);
+        const QImage wanted = QImage(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QPixmap drawn = picture.isEmpty() ? form.window()->windowIcon().pixmap(wanted.size() / 2, 2.0)
+                                                : form.controlAs<QLabel>(picture)->pixmap();
+        QCOMPARE(drawn.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), wanted);
+    }
+
     void bannerIsANameWithoutAFrame()
     {
         TitleBanner &banner = workspace->frmBackground();

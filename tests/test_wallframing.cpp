@@ -278,6 +278,8 @@ private slots:
 
     void clearAllStartsOver()
     {
+        click(*framing, "cmdAdd");
+        QCOMPARE(slot(1), QString("Wall Framing   =   0  x  = 0"));
         count("10", "8", "8");
         price("2.5");
         click(*framing, "cmdClear");
@@ -291,7 +293,7 @@ private slots:
         price("2.5");
         QCOMPARE(shown(*framing, "txtCost"), QString("0"));
         click(*framing, "cmdAdd");
-        QCOMPARE(slot(1), QString("Wall Framing   =   0  x 0 = 2.5"));
+        QCOMPARE(slot(2), QString("Wall Framing   =   0  x  = 2.5"));
         QCOMPARE(costs().dblWoodCost, 0.0);
     }
 
