@@ -188,7 +188,9 @@ private slots:
                                  "itmWaterVolumes", "itmCosts"})
             choose(item);
         QVERIFY(workspace->frmSplash().isVisible());
-        choose("itmExit");
+        // Every child is unloaded by the main window's unloading itself, not merely destroyed
+        // with its widgets afterwards.
+        frame()->findChild<QAction *>("itmExit")->trigger();
         for (const QString &window : Workspace::windowNames())
             QVERIFY2(!form(window).isLoaded(), qPrintable(window));
         QVERIFY(workspace->ended());
