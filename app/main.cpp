@@ -17,6 +17,8 @@ int answerCommandLine(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
     QCommandLineParser parser;
+    // "-platform" then reads as one unknown option rather than eight unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral("Calculators for small building projects."));
     // Our own help option: the toolkit's would also offer --help-all, which lists window-system options
     // that this program refuses.
