@@ -1,6 +1,7 @@
 #include "core/costs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDate>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QToolTip>
 #include <algorithm>
@@ -138,8 +140,21 @@ void CostList::wire()
     grip_.reset();
 
     // The list's own menu: right-click, the Menu key or Shift+F10 anywhere on it but the title
-    // strip, which drags with every button.
+    // strip, which drags with every button. A click on a label leaves the focus on the frame, so
+    // the frame offers the menu and answers the shortcuts too.
     view()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    window()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window(), nullptr, nullptr,
+                                  Qt::WidgetWithChildrenShortcut);
+    // The toolkit turns the Menu key into a request for the menu on this desktop, but not Shift+F10.
+    QObject::connect(menuKey, &QShortcut::activated, window(), [this] {
+        QWidget *at = QApplication::focusWidget();
+        if (!at || !window()->isAncestorOf(at))
+            at = window();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at->rect().center(),
+                                  at->mapToGlobal(at->rect().center()));
+        QApplication::sendEvent(at, &request);
+    });
     addAction("itmCopyCosts", "&Copy", QKeySequence::Copy, &CostList::itmCopyCosts_Click);
     addAction("itmSaveCosts", "&Save as CSV...", QKeySequence::Save, &CostList::itmSaveCosts_Click);
     addAction("itmExportCostsPdf", "&Export as PDF...", QKeySequence(), &CostList::itmExportCostsPdf_Click);
@@ -159,6 +174,7 @@ QAction *CostList::addAction(const QString &name, const QString &text, const QKe
     QObject::connect(action, &QAction::triggered, action,
                      [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
     view()->addAction(action);
+    window()->addAction(action);
     return action;
 }
 
