@@ -32,7 +32,7 @@ public:
 
     enum class Posted { Yes, Duplicate, Full };
 
-    // Public, as the writers have always read them; they change only through post, remove and
+    // Public, for the writers and the tests to read; they change only through post, remove and
     // load, which announce every change. Before the first load every field is 0, the next free
     // slot included.
     Double dblBlockCost = 0;
@@ -58,9 +58,8 @@ public:
     // duplicate, so a line posted at cost 0 does not block another; a full list refuses.
     // Either refusal changes nothing.
     Posted post(Material material, const QString &line, Double cost, const CostRecord &record);
-    // Removes the line in `slot` (1 to 12); the lines below move up with their records. False
-    // when the slot is empty. A line that no material claims (one posted at cost 0 and posted
-    // again) stays: nothing says whose it is.
+    // Removes the line in `slot` (1 to 12); the lines below move up with their records, and the
+    // slot fields follow them. False when the slot is empty.
     bool remove(int slot);
 
     // Slots count from 1; an empty slot has the empty line.

@@ -188,6 +188,9 @@ void CostList::post(Material material, const QString &line, Double cost, const D
                     const CostRecord &record)
 {
     Show();
+    // With no main window left to hold the list, nothing is posted where nobody could see it.
+    if (!isLoaded())
+        return;
     switch (model_.post(material, line, cost, record)) {
     case CostModel::Posted::Duplicate: return ShowMessage(duplicate.text, duplicate.title, duplicate.style);
     case CostModel::Posted::Full: return ShowMessage(kFullList, QStringLiteral("Error"), Critical);
