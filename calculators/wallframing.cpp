@@ -144,10 +144,15 @@ void WallFramingCalculator::cmdAdd_Click()
     const QString line = QStringLiteral("Wall Framing   =   ") + MoneyToText(curWoodAmount) + QLatin1Char(' ') +
                          strBoardSize + QStringLiteral(" x ") + boardLength + QStringLiteral(" = ") +
                          MoneyToText(curCost);
+    // The unit says what one counted board is; a count not yet made has no size to name.
+    const QString unit = strBoardSize.isEmpty()
+                             ? QStringLiteral("boards")
+                             : QStringLiteral("boards, %1 x %2 ft").arg(strBoardSize, MoneyToText(curBoardLength));
     postToCosts(Material::Wood, line, MoneyToDouble(curPrice),
                 {"You already have a Wall Framing Total on the Costs List. Please remove the existing one "
                  "before adding a new one.",
-                 "Error", Critical});
+                 "Error", Critical},
+                {"Wall framing", MoneyToText(curWoodAmount), unit, MoneyToText(curCost), MoneyToText(curPrice)});
 }
 
 // Starts the window over, figures included; a line already on the cost list stays there.

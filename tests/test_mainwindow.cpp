@@ -155,7 +155,7 @@ private slots:
         QVERIFY(costs.isVisible());
         QCOMPARE(stacking().last(), QString("frmCosts"));
         QCOMPARE(costs.text(element("lblCosts", 1)), line);
-        QCOMPARE(costs.dblSandCost, 80.0);
+        QCOMPARE(costs.model().dblSandCost, 80.0);
     }
 
     void quickMenuItemReopensAClosedQuickMenuOnly()

@@ -126,7 +126,7 @@ private slots:
         } else {
             QVERIFY(workspace->frmCosts().isLoaded());
             QVERIFY(!workspace->frmCosts().isVisible());
-            QCOMPARE(workspace->frmCosts().intCounter, Int16(1));
+            QCOMPARE(workspace->frmCosts().model().intCounter, Int16(1));
         }
         QCOMPARE(stacking(), (QStringList{"frmBackground", "frmQuickMenu"}));
         QCOMPARE(ends, 0);
@@ -156,9 +156,9 @@ private slots:
         QVERIFY(costs.isLoaded());
         QVERIFY(!costs.isVisible());
         QCOMPARE(costs.text(element("lblCosts", 1)), line);
-        QCOMPARE(costs.dblCementCost, 25.5);
-        QCOMPARE(costs.intCementCounter, Int16(1));
-        QCOMPARE(costs.intCounter, Int16(2));
+        QCOMPARE(costs.model().dblCementCost, 25.5);
+        QCOMPARE(costs.model().intCementCounter, Int16(1));
+        QCOMPARE(costs.model().intCounter, Int16(2));
     }
 
     void acceptingAfterTheMainWindowWasClosedEndsTheProgram()
