@@ -415,33 +415,18 @@ private slots:
         QCOMPARE(stacking().first(), QString("frmBackground"));
     }
 
-    // On a dense screen every picture is drawn from its double-size image rather than enlarged.
-    // Runs under a second registration with QT_SCALE_FACTOR=2.
-    void picturesUseTheDoubleSizeImage_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<QString>("image");
-        QTest::newRow("splash") << "frmSplash"
-                                << "imgSplash"
-                                << ":/icon@2x.png";
-        QTest::newRow("mix-ratio dialog") << "frmAboutRatios"
-                                          << "Picture1"
-                                          << ":/hammer45@2x.png";
-        QTest::newRow("main window's icon") << "mdiMain" << QString() << ":/icon@2x.png";
-    }
+    // On a dense screen (a second registration sets QT_SCALE_FACTOR=2) pictures are drawn from
+    // their double-size images rather than enlarged.
     void picturesUseTheDoubleSizeImage()
     {
         if (qApp->devicePixelRatio() < 2)
             QSKIP("needs a screen of pixel ratio 2");
-        QFETCH(QString, window);
-        QFETCH(QString, picture);
-        QFETCH(QString, image);
-        Form &form = *workspace->formNamed(window);
-        const QImage wanted = QImage(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QPixmap drawn = picture.isEmpty() ? form.window()->windowIcon().pixmap(wanted.size() / 2, 2.0)
-                                                : form.controlAs<QLabel>(picture)->pixmap();
-        QCOMPARE(drawn.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), wanted);
+        const auto pixels = [](const QPixmap &p) { return p.toImage().convertToFormat(QImage::Format_ARGB32); };
+        const QImage icon = pixels(QPixmap(":/icon@2x.png"));
+        QCOMPARE(pixels(splash().controlAs<QLabel>("imgSplash")->pixmap()), icon);
+        QCOMPARE(pixels(workspace->mdiMain().window()->windowIcon().pixmap(icon.size() / 2, 2.0)), icon);
+        QCOMPARE(pixels(workspace->formNamed("frmAboutRatios")->controlAs<QLabel>("Picture1")->pixmap()),
+                 pixels(QPixmap(":/hammer45@2x.png")));
     }
 
     void bannerIsANameWithoutAFrame()
