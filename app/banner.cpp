@@ -3,16 +3,14 @@
 #include <QMouseEvent>
 
 #include "app/placement.h"
-#include "app/workspace.h"
 
 namespace corvane {
 namespace {
 
-constexpr quint32 kBannerBack = 0x00C0E0FF; // the main window's client colour
+// The banner lies on the main window's client area and matches it.
+constexpr quint32 kBannerBack = kClientAreaBack;
 
 } // namespace
-
-TitleBanner::TitleBanner(Workspace &workspace) : Form(workspace), workspace_(workspace) {}
 
 const FormLayout &TitleBanner::layout() const
 {

@@ -5,11 +5,9 @@
 
 namespace corvane {
 
-class Workspace;
-
 class TitleBanner : public Form {
 public:
-    explicit TitleBanner(Workspace &workspace);
+    explicit TitleBanner(FormHost &host) : Form(host) {}
 
     void Label1_Click();
     void Label1_DblClick();
@@ -20,9 +18,6 @@ protected:
     const FormLayout &layout() const override;
     void wire() override;
     void Form_Load() override;
-
-private:
-    Workspace &workspace_;
 };
 
 } // namespace corvane

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,10 +20,6 @@
 #include "calculators/water.h"
 
 namespace corvane {
-
-namespace {
-constexpr quint32 kClientBack = 0x00C0E0FF;
-}
 
 MainWindow::MainWindow(Workspace &workspace) : Form(workspace), workspace_(workspace) {}
 
@@ -49,7 +46,7 @@ QWidget *MainWindow::createWindow(QWidget *view)
     area_ = new QMdiArea(window);
     area_->setObjectName(QStringLiteral("mdiArea"));
     area_->setAccessibleName(layout().caption);
-    area_->setBackground(colourFromBgr(kClientBack));
+    area_->setBackground(colourFromBgr(kClientAreaBack));
     window->setCentralWidget(area_);
     buildMenus(window);
     addKeys(window);

@@ -1,6 +1,7 @@
 // The main frame: the menus and the area that holds every child window.
 #pragma once
 
+#include <QMdiArea>
 #include <QPointer>
 
 #include "core/form.h"

@@ -1,7 +1,7 @@
 // Where the start-up windows put themselves. Each works from the whole screen's size and the
-// window's outer size in twips, in single precision as the windows always have, so that a half
-// twip is kept rather than rounded away; a child window's place is measured from the main
-// window's client corner, not from the screen's.
+// window's outer size in twips, in single precision, so that a half twip is kept rather than
+// rounded away and each window lands on the twip its rule gives; a child window's place is
+// measured from the main window's client corner, not from the screen's.
 #pragma once
 
 #include <QPointF>

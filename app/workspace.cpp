@@ -1,6 +1,8 @@
 #include "app/workspace.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+#include <array>
 
 #include "app/banner.h"
 #include "app/mainwindow.h"
@@ -15,109 +17,125 @@
 #include "calculators/water.h"
 
 namespace corvane {
+namespace {
 
-Workspace::Workspace() : onEnd_([] { QCoreApplication::quit(); }) {}
+struct WindowRow {
+    const char *name;
+    const std::type_info &type;
+    std::unique_ptr<Form> (*make)(Workspace &);
+};
+
+template <class W>
+WindowRow row(const char *name)
+{
+    return {name, typeid(W),
+            [](Workspace &workspace) -> std::unique_ptr<Form> { return std::make_unique<W>(workspace); }};
+}
+
+// Every window of the program. Whether it lives inside the main window or on its own comes from
+// its layout. The main window comes first, so that it is destroyed last: the child windows
+// live inside it.
+const std::array kWindows{
+    row<MainWindow>("mdiMain"),          row<SplashWindow>("frmSplash"),   row<QuickMenu>("frmQuickMenu"),
+    row<TitleBanner>("frmBackground"),   row<CostList>("frmCosts"),        row<ConcreteCalculator>("frmConcrete"),
+    row<RatiosDialog>("frmAboutRatios"), row<BlockCalculator>("frmBlock"), row<WallFramingCalculator>("frmWallFraming"),
+    row<PipeCalculator>("frmPipe"),      row<WaterCalculator>("frmWater"), row<LengthTable>("frmLength"),
+};
+
+} // namespace
+
+Workspace::Workspace() : windows_(kWindows.size()), onEnd_([] { QCoreApplication::quit(); }) {}
 
 Workspace::~Workspace()
 {
-    // Child windows go before the main window that holds them.
-    frmLength_.reset();
-    frmWater_.reset();
-    frmPipe_.reset();
-    frmWallFraming_.reset();
-    frmBlock_.reset();
-    frmConcrete_.reset();
-    frmCosts_.reset();
-    frmBackground_.reset();
-    frmQuickMenu_.reset();
-    frmAboutRatios_.reset();
-    frmSplash_.reset();
-    mdiMain_.reset();
+    while (!windows_.empty())
+        windows_.pop_back();
 }
 
-template <class W, class... Args>
-W &Workspace::windowOf(std::unique_ptr<W> &slot, Args &...args)
+Form &Workspace::formAt(std::size_t row)
 {
+    std::unique_ptr<Form> &slot = windows_[row];
     if (!slot)
-        slot = std::make_unique<W>(args...);
+        slot = kWindows[row].make(*this);
     return *slot;
 }
 
-MainWindow &Workspace::mdiMain()
+std::size_t Workspace::rowOf(const std::type_info &type)
 {
-    return windowOf(mdiMain_, *this);
-}
-SplashWindow &Workspace::frmSplash()
-{
-    return windowOf(frmSplash_, *this);
-}
-QuickMenu &Workspace::frmQuickMenu()
-{
-    return windowOf(frmQuickMenu_, *this);
-}
-TitleBanner &Workspace::frmBackground()
-{
-    return windowOf(frmBackground_, *this);
-}
-CostList &Workspace::frmCosts()
-{
-    return windowOf(frmCosts_, static_cast<FormHost &>(*this));
-}
-ConcreteCalculator &Workspace::frmConcrete()
-{
-    return windowOf(frmConcrete_, static_cast<CalculatorHost &>(*this));
-}
-RatiosDialog &Workspace::frmAboutRatios()
-{
-    return windowOf(frmAboutRatios_, static_cast<FormHost &>(*this));
-}
-BlockCalculator &Workspace::frmBlock()
-{
-    return windowOf(frmBlock_, static_cast<CalculatorHost &>(*this));
-}
-WallFramingCalculator &Workspace::frmWallFraming()
-{
-    return windowOf(frmWallFraming_, static_cast<CalculatorHost &>(*this));
-}
-PipeCalculator &Workspace::frmPipe()
-{
-    return windowOf(frmPipe_, static_cast<FormHost &>(*this));
-}
-WaterCalculator &Workspace::frmWater()
-{
-    return windowOf(frmWater_, static_cast<CalculatorHost &>(*this));
-}
-LengthTable &Workspace::frmLength()
-{
-    return windowOf(frmLength_, static_cast<CalculatorHost &>(*this));
+    for (std::size_t row = 0; row < kWindows.size(); ++row)
+        if (kWindows[row].type == type)
+            return row;
+    throw SubscriptOutOfRangeError();
 }
 
-QStringList Workspace::windowNames()
+Form &Workspace::formOfType(const std::type_info &type)
 {
-    return {"mdiMain",        "frmSplash", "frmQuickMenu",   "frmBackground", "frmCosts", "frmConcrete",
-            "frmAboutRatios", "frmBlock",  "frmWallFraming", "frmPipe",       "frmWater", "frmLength"};
+    return formAt(rowOf(type));
 }
 
 Form *Workspace::formNamed(const QString &name)
 {
-    const std::pair<const char *, std::function<Form &()>> windows[] = {
-        {"mdiMain", [this]() -> Form & { return mdiMain(); }},
-        {"frmSplash", [this]() -> Form & { return frmSplash(); }},
-        {"frmQuickMenu", [this]() -> Form & { return frmQuickMenu(); }},
-        {"frmBackground", [this]() -> Form & { return frmBackground(); }},
-        {"frmCosts", [this]() -> Form & { return frmCosts(); }},
-        {"frmConcrete", [this]() -> Form & { return frmConcrete(); }},
-        {"frmAboutRatios", [this]() -> Form & { return frmAboutRatios(); }},
-        {"frmBlock", [this]() -> Form & { return frmBlock(); }},
-        {"frmWallFraming", [this]() -> Form & { return frmWallFraming(); }},
-        {"frmPipe", [this]() -> Form & { return frmPipe(); }},
-        {"frmWater", [this]() -> Form & { return frmWater(); }},
-        {"frmLength", [this]() -> Form & { return frmLength(); }},
-    };
-    for (const auto &[windowName, get] : windows)
-        if (name == QLatin1String(windowName))
-            return &get();
+    for (std::size_t row = 0; row < kWindows.size(); ++row)
+        if (name == QLatin1String(kWindows[row].name))
+            return &formAt(row);
     return nullptr;
+}
+
+QStringList Workspace::windowNames()
+{
+    QStringList names;
+    for (const WindowRow &window : kWindows)
+        names << QLatin1String(window.name);
+    return names;
+}
+
+MainWindow &Workspace::mdiMain()
+{
+    return window<MainWindow>();
+}
+SplashWindow &Workspace::frmSplash()
+{
+    return window<SplashWindow>();
+}
+QuickMenu &Workspace::frmQuickMenu()
+{
+    return window<QuickMenu>();
+}
+TitleBanner &Workspace::frmBackground()
+{
+    return window<TitleBanner>();
+}
+CostList &Workspace::frmCosts()
+{
+    return window<CostList>();
+}
+ConcreteCalculator &Workspace::frmConcrete()
+{
+    return window<ConcreteCalculator>();
+}
+RatiosDialog &Workspace::frmAboutRatios()
+{
+    return window<RatiosDialog>();
+}
+BlockCalculator &Workspace::frmBlock()
+{
+    return window<BlockCalculator>();
+}
+WallFramingCalculator &Workspace::frmWallFraming()
+{
+    return window<WallFramingCalculator>();
+}
+PipeCalculator &Workspace::frmPipe()
+{
+    return window<PipeCalculator>();
+}
+WaterCalculator &Workspace::frmWater()
+{
+    return window<WaterCalculator>();
+}
+LengthTable &Workspace::frmLength()
+{
+    return window<LengthTable>();
 }
 
 void Workspace::start()
@@ -131,38 +149,43 @@ void Workspace::start()
 
 QMdiArea *Workspace::mdiArea()
 {
-    return mdiMain_ ? mdiMain_->area() : nullptr;
+    const auto &main = windows_[rowOf(typeid(MainWindow))];
+    return main ? static_cast<MainWindow &>(*main).area() : nullptr;
 }
 
-std::vector<Form *> Workspace::childForms() const
+std::vector<Form *> Workspace::created() const
 {
-    std::vector<Form *> children;
-    for (Form *form : std::initializer_list<Form *>{frmQuickMenu_.get(), frmBackground_.get(), frmCosts_.get(),
-                                                    frmConcrete_.get(), frmBlock_.get(), frmWallFraming_.get(),
-                                                    frmPipe_.get(), frmWater_.get(), frmLength_.get()})
-        if (form)
-            children.push_back(form);
-    return children;
+    std::vector<Form *> forms;
+    for (const auto &window : windows_)
+        if (window)
+            forms.push_back(window.get());
+    return forms;
 }
 
 void Workspace::unloadChildren()
 {
-    for (Form *child : childForms())
-        child->Unload();
+    for (Form *form : created())
+        if (form->isChildWindow())
+            form->Unload();
 }
 
-bool Workspace::anyTopLevelLoaded() const
+void Workspace::windowUnloaded(Form &)
 {
-    for (Form *form : std::initializer_list<Form *>{mdiMain_.get(), frmSplash_.get(), frmAboutRatios_.get()})
-        if (form && form->isLoaded())
-            return true;
-    return false;
+    endWhenNoWindowIsLeft();
 }
 
-void Workspace::formUnloaded(Form &)
+// The program ends once none of its top-level windows is loaded: the main window (whose
+// children go with it), the splash and the mix-ratio dialog. So a mix-ratio dialog left open
+// at Exit keeps the program running until it is closed; and accepting the disclaimer after
+// the main window was closed ends it, since the cost list that accepting readies has no main
+// window to live in and the splash was the last window left.
+void Workspace::endWhenNoWindowIsLeft()
 {
-    if (ended_ || anyTopLevelLoaded())
+    if (ended_)
         return;
+    for (Form *form : created())
+        if (!form->isChildWindow() && form->isLoaded())
+            return;
     ended_ = true;
     if (onEnd_)
         onEnd_();

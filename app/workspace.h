@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <memory>
+#include <typeinfo>
+#include <vector>
 
 #include "calculators/host.h"
 
@@ -28,6 +30,14 @@ public:
     // The entry routine's work: the main window maximised, then the splash in front of it.
     void start();
 
+    // The one window of class W, created on first use.
+    template <class W>
+    W &window()
+    {
+        return static_cast<W &>(formOfType(typeid(W)));
+    }
+
+    // The windows by the names the rest of the program knows them by.
     MainWindow &mdiMain();
     SplashWindow &frmSplash();
     QuickMenu &frmQuickMenu();
@@ -46,34 +56,24 @@ public:
     static QStringList windowNames();
 
     QMdiArea *mdiArea() override;
-    void formUnloaded(Form &form) override;
+    void windowUnloaded(Form &form) override;
 
     // Unloads every loaded child window of the main window.
     void unloadChildren();
-    // True once no window is left loaded; the program has then ended.
+    // True once the program has ended.
     bool ended() const { return ended_; }
     // What ending does; the program leaves its event loop.
     void setOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
 
 private:
-    template <class W, class... Args>
-    W &windowOf(std::unique_ptr<W> &slot, Args &...args);
-    std::vector<Form *> childForms() const;
-    bool anyTopLevelLoaded() const;
+    static std::size_t rowOf(const std::type_info &type);
+    Form &formOfType(const std::type_info &type);
+    Form &formAt(std::size_t row);
+    std::vector<Form *> created() const;
+    void endWhenNoWindowIsLeft();
 
-    // Declared first, so destroyed last: the child windows live inside it.
-    std::unique_ptr<MainWindow> mdiMain_;
-    std::unique_ptr<SplashWindow> frmSplash_;
-    std::unique_ptr<RatiosDialog> frmAboutRatios_;
-    std::unique_ptr<QuickMenu> frmQuickMenu_;
-    std::unique_ptr<TitleBanner> frmBackground_;
-    std::unique_ptr<CostList> frmCosts_;
-    std::unique_ptr<ConcreteCalculator> frmConcrete_;
-    std::unique_ptr<BlockCalculator> frmBlock_;
-    std::unique_ptr<WallFramingCalculator> frmWallFraming_;
-    std::unique_ptr<PipeCalculator> frmPipe_;
-    std::unique_ptr<WaterCalculator> frmWater_;
-    std::unique_ptr<LengthTable> frmLength_;
+    // One per row of the window table, in its order; empty until the window is first used.
+    std::vector<std::unique_ptr<Form>> windows_;
     std::function<void()> onEnd_;
     bool ended_ = false;
 };

@@ -100,7 +100,8 @@ void BlockCalculator::cmdAdd_Click()
     postToCosts(Material::Block, line, dblPrice,
                 {"You already have a Block Total on the Costs List. Please remove the existing one before "
                  "adding a new one.",
-                 QString(), NoIcon});
+                 QString(), NoIcon},
+                {"Block", Int16ToText(intBlockAmount), "blocks", DoubleToText(dblCost), DoubleToText(dblPrice)});
 }
 
 // Only the boxes: a price step after clearing still prices the last count.

@@ -46,6 +46,11 @@ QString costLine(const QString &name, Money amount, Money price, Money cost)
            MoneyToText(cost);
 }
 
+CostRecord costRecord(const QString &item, Money amount, const QString &unit, Money price, Money cost)
+{
+    return {item, MoneyToText(amount), unit, MoneyToText(price), MoneyToText(cost)};
+}
+
 DuplicateMessage duplicateOf(const QString &material)
 {
     return {QStringLiteral("You already have a Total for %1 on the Costs List. Please remove the existing one "
@@ -204,21 +209,23 @@ void ConcreteCalculator::cmdAddCement_Click()
 {
     const Money amount = priced_ ? priced_->cement : curConcrete;
     host_.frmCosts().post(Material::Cement, costLine("Cement   =   ", amount, curCementP, curCostC),
-                          MoneyToDouble(curCostC), duplicateOf("Cement"));
+                          MoneyToDouble(curCostC), duplicateOf("Cement"),
+                          costRecord("Cement", amount, "bags", curCementP, curCostC));
 }
 
 void ConcreteCalculator::cmdAddSand_Click()
 {
     const Money amount = priced_ ? priced_->sand : curSand;
     host_.frmCosts().post(Material::Sand, costLine("Sand   =   ", amount, curSandP, curCostS), MoneyToDouble(curCostS),
-                          duplicateOf("Sand"));
+                          duplicateOf("Sand"), costRecord("Sand", amount, "m³", curSandP, curCostS));
 }
 
 void ConcreteCalculator::cmdAddGravel_Click()
 {
     const Money amount = priced_ ? priced_->gravel : curGravel;
     host_.frmCosts().post(Material::Gravel, costLine("Gravel   =   ", amount, curGravelP, curCostG),
-                          MoneyToDouble(curCostG), duplicateOf("Gravel"));
+                          MoneyToDouble(curCostG), duplicateOf("Gravel"),
+                          costRecord("Gravel", amount, "m³", curGravelP, curCostG));
 }
 
 // The figures stay: only the boxes are emptied.

@@ -1,13 +1,13 @@
 // A table of lengths converted between centimetres, metres, inches and feet.
 #pragma once
 
-#include "calculators/host.h"
+#include "core/form.h"
 
 namespace corvane {
 
 class LengthTable : public Form {
 public:
-    explicit LengthTable(CalculatorHost &host) : Form(host), host_(host) {}
+    explicit LengthTable(FormHost &host) : Form(host) {}
 
     void Command1_Click();
     void cmdClear_Click();
@@ -15,9 +15,6 @@ public:
 protected:
     const FormLayout &layout() const override;
     void wire() override;
-
-private:
-    CalculatorHost &host_;
 };
 
 } // namespace corvane

@@ -10,8 +10,9 @@ struct Volumes {
     Double gallons;
 };
 
-// Inches become centimetres by 2.5, not 2.54, and pi is 3.14: these are the figures the
-// calculator has always given. Every marked step is tested before the next one runs.
+// Inches become centimetres by 2.5, not 2.54, and pi is 3.14: these are the calculator's own
+// factors, so that its answers agree with figures worked by hand with them. Every step that can
+// overflow or divide by zero is tested before the next one runs.
 Volumes pipeVolumes(Double d, Double l, bool inches)
 {
     if (inches) {

@@ -32,9 +32,10 @@ protected:
 
     // The cost list's own posting rules (show the list, refuse a duplicate, take the next slot)
     // are the same for every material; only the line, the cost and the refusal differ.
-    void postToCosts(Material material, const QString &line, Double cost, const DuplicateMessage &duplicate)
+    void postToCosts(Material material, const QString &line, Double cost, const DuplicateMessage &duplicate,
+                     const CostRecord &record)
     {
-        host_.frmCosts().post(material, line, cost, duplicate);
+        host_.frmCosts().post(material, line, cost, duplicate, record);
     }
 
 private:

@@ -84,7 +84,7 @@ QWidget *RatiosDialog::createView()
 QWidget *RatiosDialog::createWindow(QWidget *view)
 {
     QWidget *window = Form::createWindow(view);
-    // Measured from the screen's corner, as the dialog has always opened.
+    // A window of its own, so placed from the screen's corner rather than the main window's.
     window->move(twipsToPixels(2340), twipsToPixels(1935));
     return window;
 }

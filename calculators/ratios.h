@@ -10,8 +10,8 @@ class RatiosDialog : public Form {
 public:
     using Form::Form;
 
-    // The ratio text exactly as the dialog has always spelt it: its runs of blanks are what put
-    // the heading and each ratio on a line of its own.
+    // The ratio text exactly as the dialog shows it, runs of blanks and all: the blanks are what
+    // put the heading and each ratio on a line of its own.
     static QString ratioText();
     // The same three lines, for a font whose wrapping would run them together.
     static QString ratioLines();

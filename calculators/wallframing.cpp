@@ -138,16 +138,23 @@ void WallFramingCalculator::cmdGo2_Click()
 }
 
 // The line names the boards of the last count and ends with the price of one board; the cost
-// it records is the total.
+// it records is the total. Before any count there is no board to name, so both of its pieces
+// stay empty rather than naming a board length nobody gave.
 void WallFramingCalculator::cmdAdd_Click()
 {
+    const QString boardLength = strBoardSize.isEmpty() ? QString() : MoneyToText(curBoardLength);
     const QString line = QStringLiteral("Wall Framing   =   ") + MoneyToText(curWoodAmount) + QLatin1Char(' ') +
-                         strBoardSize + QStringLiteral(" x ") + MoneyToText(curBoardLength) + QStringLiteral(" = ") +
+                         strBoardSize + QStringLiteral(" x ") + boardLength + QStringLiteral(" = ") +
                          MoneyToText(curCost);
+    // The unit says what one counted board is; a count not yet made has no size to name.
+    const QString unit = strBoardSize.isEmpty()
+                             ? QStringLiteral("boards")
+                             : QStringLiteral("boards, %1 x %2 ft").arg(strBoardSize, MoneyToText(curBoardLength));
     postToCosts(Material::Wood, line, MoneyToDouble(curPrice),
                 {"You already have a Wall Framing Total on the Costs List. Please remove the existing one "
                  "before adding a new one.",
-                 "Error", Critical});
+                 "Error", Critical},
+                {"Wall framing", MoneyToText(curWoodAmount), unit, MoneyToText(curCost), MoneyToText(curPrice)});
 }
 
 // Starts the window over, figures included; a line already on the cost list stays there.

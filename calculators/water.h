@@ -1,13 +1,14 @@
 // How much water a rectangular basin holds, and what it weighs.
 #pragma once
 
-#include "calculators/host.h"
+#include "core/form.h"
+#include "core/numbers.h"
 
 namespace corvane {
 
 class WaterCalculator : public Form {
 public:
-    explicit WaterCalculator(CalculatorHost &host) : Form(host), host_(host) {}
+    explicit WaterCalculator(FormHost &host) : Form(host) {}
 
     void Command1_Click();
     void cmdClear_Click();
@@ -21,8 +22,6 @@ protected:
 
 private:
     Double product();
-
-    CalculatorHost &host_;
 };
 
 } // namespace corvane

@@ -129,8 +129,8 @@ void paintColours(QWidget *w, const ControlSpec &spec, const QPalette &window)
     w->setPalette(palette);
 }
 
-// Check boxes and option buttons keep their caption close to the box, as a desktop of the
-// classic kind draws them; the toolkit's roomier default would clip captions sized for that.
+// Check boxes and option buttons keep their caption close to the box: the windows' captions
+// are sized for that spacing, and the toolkit's roomier default would clip them.
 class CompactIndicatorStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override

@@ -1,22 +1,32 @@
 #include "core/costs.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QToolTip>
 #include <algorithm>
 #include <utility>
 
+#include "core/costexport.h"
+#include "core/prompts.h"
 #include "core/text.h"
 
 namespace corvane {
 namespace {
-
-// A removed slot belongs to the first material, in this order, whose slot field names it.
-constexpr Material kRemovalOrder[] = {Material::Block, Material::Cement, Material::Gravel, Material::Sand,
-                                      Material::Wood};
 
 const QString kFullList = QStringLiteral("The cost list is full: it holds twelve lines. "
                                          "Please remove a line before adding a new one.");
@@ -39,7 +49,8 @@ std::vector<ControlSpec> costControls()
             .colours(0x00FF0000, 0x00FFFFFF)
             .inFont({"MS Sans Serif", 8.25})
             .bold()
-            .tooltip("Drag here to move the cost list"),
+            .tooltip("Drag here to move the cost list. Right-click the list below it to copy, save, export or "
+                     "print it"),
         // Ends at the window's right edge rather than 60 twips past it, where its frame was cut off.
         Button("cmdHide", "Hide", {5400, 0, 435, 255}, 16).tooltip("Hide the cost list; its lines and total are kept"),
         Label("Label2", "Building Supplies and Prices:", {1080, 480, 2760, 255}, 11).centred(),
@@ -66,9 +77,35 @@ std::vector<ControlSpec> costControls()
             Line("Line3", 0, 840, 5880, 840),
             Line("Line2", 4920, 240, 4920, 6600),
             Line("Line1", 0, 6600, 5880, 6600),
-            Timer("Timer1", 100),
         });
     return controls;
+}
+
+// Where a file of the list goes unless the user says otherwise: the documents folder, under a
+// name that says what and when.
+QString proposedPath(const QString &suffix)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(
+        QStringLiteral("cost-list-%1.%2").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")), suffix));
+}
+
+QString regionalLongDate()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat);
+}
+
+// The file is whole or not there at all: a failure leaves what was there before.
+void saveWhole(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+        return;
+    ShowMessage(QStringLiteral("The cost list could not be saved as \"%1\".\n\n%2")
+                    .arg(QDir::toNativeSeparators(path), file.errorString()),
+                QStringLiteral("Error"), Critical);
 }
 
 } // namespace
@@ -93,7 +130,6 @@ void CostList::wire()
         onEvent(slotName(n), [this, name = slotName(n)](QEvent *event) { return explainClippedLine(name, event); });
     }
     onEvent("Label1", [this](QEvent *event) { return dragByTitle(event); });
-    onTimer("Timer1", [this] { Timer1_Timer(); });
 
     total_ = controlAs<QLabel>("lblTotalProjectCost");
     view()->setAccessibleName(QStringLiteral("Cost list"));
@@ -102,90 +138,70 @@ void CostList::wire()
     control("Line2")->setAccessibleName(QStringLiteral("Rule between the lines and the remove buttons"));
     control("Line1")->setAccessibleName(QStringLiteral("Rule above the total"));
     grip_.reset();
+
+    // The list's own menu: right-click, the Menu key or Shift+F10 anywhere on it but the title
+    // strip, which drags with every button. A click on a label leaves the focus on the frame, so
+    // the frame offers the menu and answers the shortcuts too.
+    view()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    window()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window(), nullptr, nullptr,
+                                  Qt::WidgetWithChildrenShortcut);
+    // The toolkit turns the Menu key into a request for the menu on this desktop, but not Shift+F10.
+    QObject::connect(menuKey, &QShortcut::activated, window(), [this] {
+        QWidget *at = QApplication::focusWidget();
+        if (!at || !window()->isAncestorOf(at))
+            at = window();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at->rect().center(),
+                                  at->mapToGlobal(at->rect().center()));
+        QApplication::sendEvent(at, &request);
+    });
+    addAction("itmCopyCosts", "&Copy", QKeySequence::Copy, &CostList::itmCopyCosts_Click);
+    addAction("itmSaveCosts", "&Save as CSV...", QKeySequence::Save, &CostList::itmSaveCosts_Click);
+    addAction("itmExportCostsPdf", "&Export as PDF...", QKeySequence(), &CostList::itmExportCostsPdf_Click);
+    addAction("itmPrintCosts", "&Print...", QKeySequence::Print, &CostList::itmPrintCosts_Click);
+    // Tied to the controls, so a change after an unload finds nothing to draw on.
+    QObject::connect(&model_, &CostModel::changed, view(), [this] { RunHandler([this] { draw(); }); });
+}
+
+QAction *CostList::addAction(const QString &name, const QString &text, const QKeySequence &keys,
+                             void (CostList::*handler)())
+{
+    auto *action = new QAction(text, view());
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    // Only while the list is the active window: elsewhere the same keys belong to the text boxes.
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(action, &QAction::triggered, action,
+                     [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+    view()->addAction(action);
+    window()->addAction(action);
+    return action;
 }
 
 void CostList::Form_Load()
 {
-    dblBlockCost = 0;
-    dblSandCost = 0;
-    dblGravelCost = 0;
-    dblCementCost = 0;
-    dblWoodCost = 0;
-    intSandCounter = 0;
-    intGravelCounter = 0;
-    intBlockCounter = 0;
-    intCementCounter = 0;
-    intWoodCounter = 0;
-    intCounter = 1;
     totalFailureReported_ = false;
+    model_.load();
 }
 
-Double &CostList::costField(Material material)
-{
-    switch (material) {
-    case Material::Block: return dblBlockCost;
-    case Material::Cement: return dblCementCost;
-    case Material::Gravel: return dblGravelCost;
-    case Material::Sand: return dblSandCost;
-    case Material::Wood: break;
-    }
-    return dblWoodCost;
-}
-
-Int16 &CostList::slotField(Material material)
-{
-    switch (material) {
-    case Material::Block: return intBlockCounter;
-    case Material::Cement: return intCementCounter;
-    case Material::Gravel: return intGravelCounter;
-    case Material::Sand: return intSandCounter;
-    case Material::Wood: break;
-    }
-    return intWoodCounter;
-}
-
-void CostList::post(Material material, const QString &line, Double cost, const DuplicateMessage &duplicate)
+void CostList::post(Material material, const QString &line, Double cost, const DuplicateMessage &duplicate,
+                    const CostRecord &record)
 {
     Show();
-    // Only the cost field counts: a line posted at cost 0 does not block another.
-    if (costField(material) != 0)
-        return ShowMessage(duplicate.text, duplicate.title, duplicate.style);
-    if (intCounter > kSlots)
-        return ShowMessage(kFullList, QStringLiteral("Error"), Critical);
-    writeSlot(intCounter, line);
-    costField(material) = cost;
-    slotField(material) = intCounter;
-    intCounter = Int16Increment(intCounter);
+    // With no main window left to hold the list, nothing is posted where nobody could see it.
+    if (!isLoaded())
+        return;
+    switch (model_.post(material, line, cost, record)) {
+    case CostModel::Posted::Duplicate: return ShowMessage(duplicate.text, duplicate.title, duplicate.style);
+    case CostModel::Posted::Full: return ShowMessage(kFullList, QStringLiteral("Error"), Critical);
+    case CostModel::Posted::Yes: break;
+    }
 }
 
 void CostList::cmdRemove_Click(int Index)
 {
-    if (text(slotName(Index)).isEmpty()) {
+    if (!model_.remove(Index))
         ShowMessage(QStringLiteral("There is no value for you to delete."), QStringLiteral("Error"), Critical);
-    } else {
-        std::optional<Material> owner;
-        for (Material m : kRemovalOrder)
-            if (slotField(m) == Index) {
-                owner = m;
-                break;
-            }
-
-        intCounter = Int16Decrement(intCounter);
-        for (int k = Index; k <= intCounter - 1; ++k)
-            writeSlot(k, text(slotName(k + 1)));
-        writeSlot(intCounter, QString());
-
-        if (owner)
-            costField(*owner) = 0;
-        // The lines below moved up one slot; their slot fields follow them.
-        for (Material m : kRemovalOrder)
-            if (m != owner && slotField(m) > Index)
-                slotField(m) = Int16Decrement(slotField(m));
-        if (owner)
-            slotField(*owner) = 0;
-    }
-    if (intCounter == 0)
-        intCounter = 1;
 }
 
 void CostList::cmdHide_Click()
@@ -234,36 +250,85 @@ bool CostList::dragByTitle(QEvent *event)
             grip_.reset();
         return true;
     case QEvent::Hide: grip_.reset(); return false;
+    // A right-click here drags; the list's menu is for the rest of it.
+    case QEvent::ContextMenu: return static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Mouse;
     default: return false;
     }
 }
 
-void CostList::Timer1_Timer()
+void CostList::draw()
 {
-    try {
-        dblTotalCost = dblBlockCost + dblSandCost + dblGravelCost + dblCementCost + dblWoodCost;
-        checkedStep(dblTotalCost);
-    } catch (const FloatingPointError &) {
-        // Said once; the box would otherwise come back ten times a second.
-        if (std::exchange(totalFailureReported_, true))
-            return;
-        throw;
+    if (!isLoaded())
+        return;
+    for (int n = 1; n <= kSlots; ++n) {
+        const QString name = slotName(n);
+        const QString &line = model_.line(n);
+        if (text(name) == line)
+            continue;
+        setText(name, line);
+        control(name)->setAccessibleName(slotDescription(n, line));
     }
-    totalFailureReported_ = false;
-    showTotal(DoubleToText(dblTotalCost));
+    for (QAction *action : view()->actions())
+        action->setEnabled(model_.hasLines());
+    showTotal(model_.totalText());
+    if (!model_.totalFailed()) {
+        totalFailureReported_ = false;
+        return;
+    }
+    // Said once; every later change that keeps the sum beyond reach would say it again.
+    if (!std::exchange(totalFailureReported_, true))
+        throw FloatingPointError();
 }
 
-void CostList::writeSlot(int slot, const QString &line)
+void CostList::itmCopyCosts_Click()
 {
-    const QString name = slotName(slot);
-    setText(name, line);
-    control(name)->setAccessibleName(slotDescription(slot, line));
+    QGuiApplication::clipboard()->setText(costTableAsText(costTable(model_)));
+}
+
+void CostList::itmSaveCosts_Click()
+{
+    const QString path = AskSaveFileName(QStringLiteral("Save the Cost List"), proposedPath(QStringLiteral("csv")),
+                                         QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QByteArray csv = costTableAsCsv(costTable(model_), regionalCsvSeparator());
+    saveWhole(path, [&](QIODevice &file) { return file.write(csv) == csv.size(); });
+}
+
+void CostList::itmExportCostsPdf_Click()
+{
+    const QString path = AskSaveFileName(QStringLiteral("Export the Cost List as PDF"),
+                                         proposedPath(QStringLiteral("pdf")), QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const CostTable table = costTable(model_);
+    saveWhole(path, [&](QIODevice &file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(QStringLiteral("Cost List"));
+        pdf.setCreator(kAppTitle);
+        pdf.setPageSize(QPageSize(regionalPageSize()));
+        pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        return drawCostPage(table, regionalLongDate(), pdf);
+    });
+}
+
+void CostList::itmPrintCosts_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Cost List"));
+    printer.setPageSize(QPageSize(regionalPageSize()));
+    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    if (!AskPrinter(printer))
+        return;
+    if (!drawCostPage(costTable(model_), regionalLongDate(), printer))
+        ShowMessage(QStringLiteral("The cost list could not be printed on \"%1\".").arg(printer.printerName()),
+                    QStringLiteral("Error"), Critical);
 }
 
 void CostList::showTotal(const QString &caption)
 {
     QLabel *label = total_ ? total_.data() : controlAs<QLabel>("lblTotalProjectCost");
-    // An unchanged total is left alone, so ten ticks a second cost no repaint.
+    // An unchanged total is left alone, so a change to the lines alone costs it no repaint.
     if (label->text() == caption)
         return;
     label->setText(caption);

@@ -1,19 +1,19 @@
-// The cost list: the one model that several windows share, and the window that shows it.
+// The window that shows the cost list, and the one way the calculators post to it.
 #pragma once
 
 #include <QPoint>
 #include <QPointer>
 #include <optional>
 
+#include "core/costmodel.h"
 #include "core/form.h"
-#include "core/numbers.h"
 
+class QAction;
+class QKeySequence;
 class QLabel;
 class QMouseEvent;
 
 namespace corvane {
-
-enum class Material { Block, Cement, Gravel, Sand, Wood };
 
 // The box a writer shows when its material already has a line with a cost on the list.
 struct DuplicateMessage {
@@ -26,38 +26,30 @@ class CostList : public Form {
 public:
     explicit CostList(FormHost &host) : Form(host) {}
 
-    // The shared state. It belongs to the window object, not to its controls, so it outlives
-    // hiding; before the first load every field is 0, the next free slot included.
-    Double dblBlockCost = 0;
-    Double dblSandCost = 0;
-    Double dblGravelCost = 0;
-    Double dblCementCost = 0;
-    Double dblWoodCost = 0;
-    Int16 intSandCounter = 0;
-    Int16 intGravelCounter = 0;
-    Int16 intBlockCounter = 0;
-    Int16 intCementCounter = 0;
-    Int16 intWoodCounter = 0;
-    Int16 intCounter = 0;
-    Double dblTotalCost = 0;
+    // The shared state lives in the model, which outlives hiding and the controls; the window
+    // draws it whenever it changes.
+    CostModel &model() { return model_; }
 
-    static constexpr int kSlots = 12;
+    static constexpr int kSlots = CostModel::kSlots;
 
     // The one way a calculator puts a line on the list. The list is shown first, so the user
     // sees it even when the post is refused: a material whose cost field is not 0 gets the
     // writer's duplicate message, a full list a message of its own, and neither changes
     // anything. Otherwise the line goes into the next free slot and the material's cost and
-    // slot are recorded.
-    void post(Material material, const QString &line, Double cost, const DuplicateMessage &duplicate);
-
-    Double &costField(Material material);
-    Int16 &slotField(Material material);
+    // slot are recorded, with the record that export writes for the line.
+    void post(Material material, const QString &line, Double cost, const DuplicateMessage &duplicate,
+              const CostRecord &record = {});
 
     void cmdRemove_Click(int Index);
     void cmdHide_Click();
     // Any button starts a drag: the window follows the pointer until the button is let go.
     void Label1_MouseDown(QMouseEvent *event);
-    void Timer1_Timer();
+    // The list leaves the program: onto the clipboard as a table, into a spreadsheet file, into
+    // a PDF file, onto paper. Each offers nothing while the list has no line.
+    void itmCopyCosts_Click();
+    void itmSaveCosts_Click();
+    void itmExportCostsPdf_Click();
+    void itmPrintCosts_Click();
 
 protected:
     const FormLayout &layout() const override;
@@ -65,15 +57,17 @@ protected:
     void Form_Load() override;
 
 private:
-    void writeSlot(int slot, const QString &line);
+    void draw();
     void showTotal(const QString &caption);
+    QAction *addAction(const QString &name, const QString &text, const QKeySequence &keys, void (CostList::*handler)());
     bool dragByTitle(QEvent *event);
     bool explainClippedLine(const QString &slotName, QEvent *event);
 
+    CostModel model_;
     QPointer<QLabel> total_;
     // Where in the window the pointer took hold of it; set while a drag is on.
     std::optional<QPoint> grip_;
-    // A total that cannot be computed is reported once, not on every tick.
+    // A total that cannot be computed is reported once, not on every change that keeps it so.
     bool totalFailureReported_ = false;
 };
 

@@ -117,17 +117,14 @@ bool Form::isVisible() const
 
 void Form::Load()
 {
-    if (isLoaded() || loading_)
+    if (isLoaded())
         return;
     const FormLayout &spec = layout();
     if (spec.frame == Frame::MdiChild && !host_.mdiArea())
         return; // no main window left to hold a child
-    loading_ = true;
-    struct Reset {
-        bool &flag;
-        ~Reset() { flag = false; }
-    } reset{loading_};
 
+    // Building the controls runs no handler and no event loop; from the moment the view is
+    // set the window counts as loaded, so a Load from wire() or Form_Load() does nothing.
     QWidget *view = createView();
     QWidget *firstFocus = buildControls(spec, view);
     view_ = view;
@@ -234,7 +231,7 @@ void Form::Unload()
         sub->mdiArea()->removeSubWindow(sub);
     // The unload may run inside one of the window's own handlers.
     outer->deleteLater();
-    host_.formUnloaded(*this);
+    host_.windowUnloaded(*this);
 }
 
 void Form::ZOrderToBack()

@@ -29,7 +29,7 @@ public:
     // Where child windows live; null while the main window is not loaded.
     virtual QMdiArea *mdiArea() = 0;
     // Told after a window was unloaded, so the program can end when none is left.
-    virtual void formUnloaded(Form &) {}
+    virtual void windowUnloaded(Form &) {}
 };
 
 class Form {
@@ -42,6 +42,8 @@ public:
     QString name() const { return layout().name; }
     bool isLoaded() const { return !view_.isNull(); }
     bool isVisible() const;
+    // A child window lives inside the main window; the others stand on their own.
+    bool isChildWindow() const { return layout().frame == Frame::MdiChild; }
 
     // Creates the controls with their initial contents and runs Form_Load; a child window of
     // the main window becomes visible at once. Does nothing when already loaded.
@@ -118,7 +120,6 @@ private:
     FormHost &host_;
     QPointer<QWidget> view_;
     QPointer<QWidget> window_;
-    bool loading_ = false;
 };
 
 } // namespace corvane

@@ -190,5 +190,7 @@ struct FormLayout {
 
 // Calculator windows share this background.
 constexpr quint32 kCalculatorBack = 0x00FFFFC0;
+// The main window's client area, behind every child window.
+constexpr quint32 kClientAreaBack = 0x00C0E0FF;
 
 } // namespace corvane

@@ -67,8 +67,8 @@ Int16 Int16Decrement(Int16 i);
 
 Double Power(Double x, Double y);
 
-// The floating-point status test that follows a marked Double step: a result that is infinite
-// or not a number means the step divided by zero, overflowed or was invalid.
+// The floating-point status test that follows every Double step that can fail: a result that
+// is infinite or not a number means the step divided by zero, overflowed or was invalid.
 inline Double checkedStep(Double result)
 {
     if (result - result != 0.0) // true exactly for infinities and NaN

@@ -1,17 +1,30 @@
 # Shared by the scripts: where the project is, and installing the packages it needs.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# Prints the packages a list in scripts/ names, one a line, with the lists it includes.
+list_packages() {
+    local line
+    while read -r line; do
+        case "$line" in
+            '' | '#'*) ;;
+            'include '*) list_packages "${line#include }" ;;
+            *) echo "$line" ;;
+        esac
+    done <"$root/scripts/$1"
+}
+
 missing_packages() {
     local wanted
-    wanted=$(grep -v '^#' "$root/scripts/packages.txt" | grep -v '^$')
+    wanted=$(list_packages "$1" | sort -u)
     for p in $wanted; do
         dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
     done
 }
 
+# Installs what is missing from the list given (scripts/packages.txt when none is).
 install_packages() {
     local missing
-    missing=$(missing_packages | tr '\n' ' ')
+    missing=$(missing_packages "${1:-packages.txt}" | tr '\n' ' ')
     [ -z "${missing// /}" ] && return 0
     echo "Installing: $missing"
     local sudo=""

@@ -218,8 +218,8 @@ private slots:
         QCOMPARE(messages.take(), QList<Message>{kOverflow});
         QCOMPARE(block->dblPrice, 120.0);
         click(*block, "cmdAdd");
-        QCOMPARE(costs().dblBlockCost, 120.0);
-        QVERIFY(std::isfinite(costs().dblBlockCost));
+        QCOMPARE(costs().model().dblBlockCost, 120.0);
+        QVERIFY(std::isfinite(costs().model().dblBlockCost));
     }
 
     // The line goes into the next free slot; a second one is refused while the first has a cost,
@@ -233,9 +233,9 @@ private slots:
         click(*block, "cmdAdd");
         QVERIFY(costs().isVisible());
         QCOMPARE(slot(2), QString("Block   =   96   X   $1.25   =   $120"));
-        QCOMPARE(costs().dblBlockCost, 120.0);
-        QCOMPARE(int(costs().intBlockCounter), 2);
-        QCOMPARE(int(costs().intCounter), 3);
+        QCOMPARE(costs().model().dblBlockCost, 120.0);
+        QCOMPARE(int(costs().model().intBlockCounter), 2);
+        QCOMPARE(int(costs().model().intCounter), 3);
 
         costs().Hide();
         count("6", "4");
@@ -245,9 +245,9 @@ private slots:
         QVERIFY(costs().isVisible());
         QCOMPARE(slot(2), QString("Block   =   96   X   $1.25   =   $120"));
         QCOMPARE(slot(3), QString());
-        QCOMPARE(costs().dblBlockCost, 120.0);
-        QCOMPARE(int(costs().intBlockCounter), 2);
-        QCOMPARE(int(costs().intCounter), 3);
+        QCOMPARE(costs().model().dblBlockCost, 120.0);
+        QCOMPARE(int(costs().model().intBlockCounter), 2);
+        QCOMPARE(int(costs().model().intCounter), 3);
     }
 
     // A line at cost 0 does not count as a block line, so another post is taken.
@@ -256,11 +256,11 @@ private slots:
         count("10", "8");
         click(*block, "cmdAdd");
         QCOMPARE(slot(1), QString("Block   =   96   X   $0   =   $0"));
-        QCOMPARE(costs().dblBlockCost, 0.0);
+        QCOMPARE(costs().model().dblBlockCost, 0.0);
         click(*block, "cmdAdd");
         QCOMPARE(slot(2), QString("Block   =   96   X   $0   =   $0"));
-        QCOMPARE(int(costs().intBlockCounter), 2);
-        QCOMPARE(int(costs().intCounter), 3);
+        QCOMPARE(int(costs().model().intBlockCounter), 2);
+        QCOMPARE(int(costs().model().intCounter), 3);
     }
 
     // Neither the price step nor the post reads the boxes back: both go on with the figures.

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -312,10 +313,11 @@ private slots:
         QCOMPARE(slot(2), QString("Sand   =   2.3571   X   $20   =   $47.142"));
         QCOMPARE(slot(3), QString("Gravel   =   4.7143   X   $30   =   $141.429"));
         QCOMPARE(slot(4), QString());
-        QCOMPARE(costs.dblCementCost, 355.0);
-        QCOMPARE(costs.dblSandCost, 47.142);
-        QCOMPARE(costs.dblGravelCost, 141.429);
-        QCOMPARE((QList<int>{costs.intCementCounter, costs.intSandCounter, costs.intGravelCounter, costs.intCounter}),
+        QCOMPARE(costs.model().dblCementCost, 355.0);
+        QCOMPARE(costs.model().dblSandCost, 47.142);
+        QCOMPARE(costs.model().dblGravelCost, 141.429);
+        QCOMPARE((QList<int>{costs.model().intCementCounter, costs.model().intSandCounter,
+                             costs.model().intGravelCounter, costs.model().intCounter}),
                  (QList<int>{1, 2, 3, 4}));
     }
 
@@ -349,7 +351,7 @@ private slots:
         QVERIFY(workspace->frmCosts().isVisible());
         QCOMPARE(slot(1), line);
         QCOMPARE(slot(2), QString());
-        QCOMPARE(int(workspace->frmCosts().intCounter), 2);
+        QCOMPARE(int(workspace->frmCosts().model().intCounter), 2);
     }
 
     void unpricedSandPostsAZeroLineEachTime()
@@ -360,8 +362,8 @@ private slots:
         const QString line = "Sand   =   2.3571   X   $0   =   $0";
         QCOMPARE(slot(1), line);
         QCOMPARE(slot(2), line);
-        QCOMPARE(int(workspace->frmCosts().intSandCounter), 2);
-        QCOMPARE(workspace->frmCosts().dblSandCost, 0.0);
+        QCOMPARE(int(workspace->frmCosts().model().intSandCounter), 2);
+        QCOMPARE(workspace->frmCosts().model().dblSandCost, 0.0);
     }
 
     void clearAllEmptiesTheBoxesOnly()

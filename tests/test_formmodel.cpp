@@ -32,7 +32,7 @@ public:
         main.show();
     }
     QMdiArea *mdiArea() override { return area; }
-    void formUnloaded(Form &) override { ++unloads; }
+    void windowUnloaded(Form &) override { ++unloads; }
 };
 
 class Sample : public Form {

@@ -155,7 +155,7 @@ private slots:
         QVERIFY(costs.isVisible());
         QCOMPARE(stacking().last(), QString("frmCosts"));
         QCOMPARE(costs.text(element("lblCosts", 1)), line);
-        QCOMPARE(costs.dblSandCost, 80.0);
+        QCOMPARE(costs.model().dblSandCost, 80.0);
     }
 
     void quickMenuItemReopensAClosedQuickMenuOnly()
@@ -184,14 +184,15 @@ private slots:
 
     void exitWithTheSplashOpenEndsTheProgram()
     {
-        choose("itmPipeVolumes");
-        choose("itmCosts");
+        for (const char *item : {"itmBlock", "itmConcrete", "itmlengthConversions", "itmPipeVolumes", "itmWallFraming",
+                                 "itmWaterVolumes", "itmCosts"})
+            choose(item);
         QVERIFY(workspace->frmSplash().isVisible());
-        choose("itmExit");
-        QVERIFY(!workspace->frmSplash().isLoaded());
-        QVERIFY(!workspace->mdiMain().isLoaded());
-        for (const char *child : {"frmQuickMenu", "frmBackground", "frmPipe", "frmCosts"})
-            QVERIFY2(!form(child).isLoaded(), child);
+        // Every child is unloaded by the main window's unloading itself, not merely destroyed
+        // with its widgets afterwards.
+        frame()->findChild<QAction *>("itmExit")->trigger();
+        for (const QString &window : Workspace::windowNames())
+            QVERIFY2(!form(window).isLoaded(), qPrintable(window));
         QVERIFY(workspace->ended());
         QCOMPARE(ends, 1);
     }

@@ -91,6 +91,9 @@ private slots:
         click(*pipe, "cmdCalculate");
         QTEST(shown(*pipe, "txtVolumeL"), "litres");
         QTEST(shown(*pipe, "txtVolumeG"), "gallons");
+        // A result longer than its box shows its first digits, not its last.
+        for (const char *box : {"txtVolumeL", "txtVolumeG"})
+            QCOMPARE(pipe->controlAs<QLineEdit>(box)->cursorPosition(), 0);
     }
 
     void refusedInputChangeNothing_data()

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <array>
@@ -47,12 +48,13 @@ constexpr bool kSanitized = false;
 #endif
 
 // Rounds of opening and closing every window; two and a half posts or removals go with each.
-// CORVANE_SOAK_ROUNDS sets another number, for a quicker look or a longer run.
+// CORVANE_SOAK_ROUNDS sets another number, for a quicker look or a longer run: at least 50, so
+// that every kind of step happens and memory is measured well past the warm-up.
 int rounds()
 {
     bool ok = false;
     const int fromEnvironment = qEnvironmentVariableIntValue("CORVANE_SOAK_ROUNDS", &ok);
-    return ok && fromEnvironment >= 2 ? fromEnvironment : 2000;
+    return ok && fromEnvironment >= 50 ? fromEnvironment : 2000;
 }
 
 // What the process holds in memory now. Freed heap that the allocator keeps for reuse counts
@@ -478,7 +480,11 @@ private slots:
         const int totalSteps = total * 5 / 2;
         // Widgets alive once every window is closed; the cost list, when merely hidden, keeps its own.
         std::map<bool, qsizetype> widgetsAfterARound;
-        qint64 residentAfterFirstHalf = 0;
+        // The toolkit's pixmap cache fills with drawings of widgets that are new every round,
+        // up to its limit: at the default 10 MB that takes over a hundred rounds, at 1 MB a few.
+        QPixmapCache::setCacheLimit(1024);
+        const int warmUp = 25;
+        qint64 residentAfterWarmUp = 0;
         for (int number = 0; number < total; ++number) {
             round(number, qint64(totalSteps) * (number + 1) / total);
             if (QTest::currentTestFailed())
@@ -493,23 +499,26 @@ private slots:
                                     .arg(number)
                                     .arg(widgets)
                                     .arg(known->second)));
-            if (number == total / 2 - 1)
-                residentAfterFirstHalf = residentBytes();
+            if (number == warmUp - 1)
+                residentAfterWarmUp = residentBytes();
         }
         const qint64 residentAtEnd = residentBytes();
-        const qint64 growth = residentAtEnd - residentAfterFirstHalf;
+        const qint64 growth = residentAtEnd - residentAfterWarmUp;
+        const int measured = total - warmUp;
         qInfo("%d rounds of %zu windows; %d posts (%d refused, %d of them as the list was full), %d removals (%d "
               "beside an empty slot); "
-              "resident memory %.2f MB after round %d, %.2f MB after round %d: %+.3f MB",
+              "resident memory %.2f MB after round %d, %.2f MB after round %d: %+.2f KB a round",
               total, kWindows.size(), posted + refused, refused, refusedAsFull, removed + emptyRemoves, emptyRemoves,
-              residentAfterFirstHalf / 1048576.0, total / 2, residentAtEnd / 1048576.0, total, growth / 1048576.0);
+              residentAfterWarmUp / 1048576.0, warmUp, residentAtEnd / 1048576.0, total, growth / 1024.0 / measured);
         QCOMPARE(steps, totalSteps);
         // Each kind of step must have happened for the run to prove anything.
         QVERIFY(posted > 0 && refused > refusedAsFull && refusedAsFull > 0 && removed > 0 && emptyRemoves > 0);
-        // AddressSanitizer keeps freed memory in quarantine on purpose; its own leak check
-        // stands in for this bound there.
+        // A window's controls left behind each round would add tens of KB a round; the allocator
+        // still settles by a KB or two a round, and grows its heap in steps. AddressSanitizer
+        // keeps freed memory in quarantine on purpose; its own leak check stands in there.
+        const qint64 allowed = 256 * 1024 + qint64(measured) * 4 * 1024;
         if (!kSanitized)
-            QVERIFY2(growth < 2 * 1024 * 1024, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+            QVERIFY2(growth <= allowed, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
     }
 
     void destroyingAWindowRunsNoneOfItsHandlers()

@@ -126,7 +126,7 @@ private slots:
         } else {
             QVERIFY(workspace->frmCosts().isLoaded());
             QVERIFY(!workspace->frmCosts().isVisible());
-            QCOMPARE(workspace->frmCosts().intCounter, Int16(1));
+            QCOMPARE(workspace->frmCosts().model().intCounter, Int16(1));
         }
         QCOMPARE(stacking(), (QStringList{"frmBackground", "frmQuickMenu"}));
         QCOMPARE(ends, 0);
@@ -156,9 +156,9 @@ private slots:
         QVERIFY(costs.isLoaded());
         QVERIFY(!costs.isVisible());
         QCOMPARE(costs.text(element("lblCosts", 1)), line);
-        QCOMPARE(costs.dblCementCost, 25.5);
-        QCOMPARE(costs.intCementCounter, Int16(1));
-        QCOMPARE(costs.intCounter, Int16(2));
+        QCOMPARE(costs.model().dblCementCost, 25.5);
+        QCOMPARE(costs.model().intCementCounter, Int16(1));
+        QCOMPARE(costs.model().intCounter, Int16(2));
     }
 
     void acceptingAfterTheMainWindowWasClosedEndsTheProgram()
@@ -413,6 +413,20 @@ private slots:
         workspace->frmPipe().window()->close();
         settle();
         QCOMPARE(stacking().first(), QString("frmBackground"));
+    }
+
+    // On a dense screen (a second registration sets QT_SCALE_FACTOR=2) pictures are drawn from
+    // their double-size images rather than enlarged.
+    void picturesUseTheDoubleSizeImage()
+    {
+        if (qApp->devicePixelRatio() < 2)
+            QSKIP("needs a screen of pixel ratio 2");
+        const auto pixels = [](const QPixmap &p) { return p.toImage().convertToFormat(QImage::Format_ARGB32); };
+        const QImage icon = pixels(QPixmap(":/icon@2x.png"));
+        QCOMPARE(pixels(splash().controlAs<QLabel>("imgSplash")->pixmap()), icon);
+        QCOMPARE(pixels(workspace->mdiMain().window()->windowIcon().pixmap(icon.size() / 2, 2.0)), icon);
+        QCOMPARE(pixels(workspace->formNamed("frmAboutRatios")->controlAs<QLabel>("Picture1")->pixmap()),
+                 pixels(QPixmap(":/hammer45@2x.png")));
     }
 
     void bannerIsANameWithoutAFrame()

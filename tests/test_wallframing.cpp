@@ -248,9 +248,9 @@ private slots:
         click(*framing, "cmdAdd");
         QVERIFY(costs().isVisible());
         QCOMPARE(slot(2), kWorkedLine);
-        QCOMPARE(costs().dblWoodCost, 28.177);
-        QCOMPARE(int(costs().intWoodCounter), 2);
-        QCOMPARE(int(costs().intCounter), 3);
+        QCOMPARE(costs().model().dblWoodCost, 28.177);
+        QCOMPARE(int(costs().model().intWoodCounter), 2);
+        QCOMPARE(int(costs().model().intCounter), 3);
 
         costs().Hide();
         count("10", "8", "10");
@@ -259,9 +259,9 @@ private slots:
         QVERIFY(costs().isVisible());
         QCOMPARE(slot(2), kWorkedLine);
         QCOMPARE(slot(3), QString());
-        QCOMPARE(costs().dblWoodCost, 28.177);
-        QCOMPARE(int(costs().intWoodCounter), 2);
-        QCOMPARE(int(costs().intCounter), 3);
+        QCOMPARE(costs().model().dblWoodCost, 28.177);
+        QCOMPARE(int(costs().model().intWoodCounter), 2);
+        QCOMPARE(int(costs().model().intCounter), 3);
     }
 
     // A line at cost 0 does not count as a wall-framing line, so another post is taken.
@@ -270,14 +270,16 @@ private slots:
         count("10", "8", "8");
         click(*framing, "cmdAdd");
         QCOMPARE(slot(1), QString("Wall Framing   =   11.2708 2 x 4 x 8 = 0"));
-        QCOMPARE(costs().dblWoodCost, 0.0);
+        QCOMPARE(costs().model().dblWoodCost, 0.0);
         click(*framing, "cmdAdd");
         QCOMPARE(slot(2), QString("Wall Framing   =   11.2708 2 x 4 x 8 = 0"));
-        QCOMPARE(int(costs().intWoodCounter), 2);
+        QCOMPARE(int(costs().model().intWoodCounter), 2);
     }
 
     void clearAllStartsOver()
     {
+        click(*framing, "cmdAdd");
+        QCOMPARE(slot(1), QString("Wall Framing   =   0  x  = 0"));
         count("10", "8", "8");
         price("2.5");
         click(*framing, "cmdClear");
@@ -291,8 +293,8 @@ private slots:
         price("2.5");
         QCOMPARE(shown(*framing, "txtCost"), QString("0"));
         click(*framing, "cmdAdd");
-        QCOMPARE(slot(1), QString("Wall Framing   =   0  x 0 = 2.5"));
-        QCOMPARE(costs().dblWoodCost, 0.0);
+        QCOMPARE(slot(2), QString("Wall Framing   =   0  x  = 2.5"));
+        QCOMPARE(costs().model().dblWoodCost, 0.0);
     }
 
     void checkBoxPairs_data()
@@ -348,7 +350,7 @@ private slots:
         QCOMPARE(ticked(), QString());
         click(*framing, "cmdAdd");
         QCOMPARE(slot(1), kWorkedLine);
-        QCOMPARE(costs().dblWoodCost, 28.177);
+        QCOMPARE(costs().model().dblWoodCost, 28.177);
     }
 
     // A long wall's count and an odd board length are readable in their labels.

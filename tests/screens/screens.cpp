@@ -2,6 +2,7 @@
 // the windows named on the command line, and saves the whole main window (and any top-level
 // window) as PNG files. Run it under xvfb-run for real window decorations.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -9,6 +10,7 @@
 
 #include "app/mainwindow.h"
 #include "app/workspace.h"
+#include "core/prompts.h"
 
 using namespace corvane;
 
@@ -23,6 +25,10 @@ int main(int argc, char *argv[])
     }
     const QString out = args.at(1);
     QDir().mkpath(out);
+    // A file the program offers to save goes into the output folder under the name it proposes.
+    SetSaveFilePrompt([&](const QString &, const QString &proposed, const QString &) {
+        return out + proposed.mid(proposed.lastIndexOf('/'));
+    });
     Workspace workspace;
     workspace.setOnEnd({});
     workspace.start();
@@ -38,7 +44,7 @@ int main(int argc, char *argv[])
             qWarning("no window named %s", qPrintable(name));
     }
     // After the windows: WINDOW.CONTROL=TEXT types into a control, WINDOW.CONTROL! clicks it, in
-    // the order given, so that a picture can show a window with its results.
+    // the order given (an action of the window too), so that a picture can show a window with its results.
     for (const QString &step : steps) {
         const qsizetype dot = step.indexOf(QLatin1Char('.'));
         Form *form = workspace.formNamed(step.left(dot));
@@ -48,7 +54,9 @@ int main(int argc, char *argv[])
             continue;
         }
         RunHandler([&] {
-            if (rest.endsWith(QLatin1Char('!')))
+            if (auto *action = form->view() ? form->view()->findChild<QAction *>(rest.chopped(1)) : nullptr)
+                action->trigger();
+            else if (rest.endsWith(QLatin1Char('!')))
                 form->controlAs<QAbstractButton>(rest.chopped(1))->click();
             else
                 form->setText(rest.section(QLatin1Char('='), 0, 0), rest.section(QLatin1Char('='), 1));

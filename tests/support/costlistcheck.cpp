@@ -13,10 +13,10 @@ Snapshot snapshotOf(CostList &list)
     for (int n = 1; n <= CostList::kSlots; ++n)
         s.lines << list.text(element("lblCosts", n));
     for (size_t i = 0; i < kMaterials.size(); ++i) {
-        s.slotFields[i] = list.slotField(kMaterials[i]);
-        s.costs[i] = list.costField(kMaterials[i]);
+        s.slotFields[i] = list.model().slotField(kMaterials[i]);
+        s.costs[i] = list.model().costField(kMaterials[i]);
     }
-    s.counter = list.intCounter;
+    s.counter = list.model().intCounter;
     return s;
 }
 

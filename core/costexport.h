@@ -1,0 +1,37 @@
+// The cost list as a table for other programs: the clipboard's tab-separated text, a CSV file
+// for spreadsheets, and one printed or PDF page.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPageSize>
+#include <QStringList>
+
+class QPagedPaintDevice;
+
+namespace corvane {
+
+class CostModel;
+
+struct CostTable {
+    QStringList header;
+    // One row per line, in slot order, then the total row.
+    QList<QStringList> rows;
+};
+
+CostTable costTable(const CostModel &model);
+
+// Tab-separated, one row a line, so that a paste into a spreadsheet fills columns.
+QString costTableAsText(const CostTable &table);
+// RFC 4180 in UTF-8. Spreadsheets split on a comma where the decimal separator is a point, and on
+// a semicolon where it is a comma, so the separator follows the region.
+QByteArray costTableAsCsv(const CostTable &table, QChar separator);
+QChar regionalCsvSeparator();
+
+// Letter where the region prints on it, else A4.
+QPageSize::PageSizeId regionalPageSize();
+// Draws the list's page: a title, the date, the ruled table and the total, as text that can be
+// selected and searched. False when the device cannot be drawn on.
+bool drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device);
+
+} // namespace corvane
