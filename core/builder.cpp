@@ -83,6 +83,7 @@ Qt::Alignment alignmentFor(Align a)
 // by palette: the cache would fill with pictures never drawn again, and the toolkit keeps the
 // names of those pictures for a good while after. The key holds the system palette too, as
 // everything but the window's colours follows it.
+//
 // Buttons and boxes keep the system theme's faces and text, drawn on their own face. A check box
 // or option button has no face: its caption lies on the window, and styles draw it in the button
 // or the text colour, so both are the window's readable text colour, and the inside of its box
