@@ -15,6 +15,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -130,9 +131,11 @@ void paintColours(QWidget *w, const ControlSpec &spec, const QPalette &window)
     w->setPalette(palette);
 }
 
-// Check boxes and option buttons keep their caption close to the box: the windows' captions
-// are sized for that spacing, and the toolkit's roomier default would clip them.
-class CompactIndicatorStyle : public QProxyStyle {
+// The windows' controls are sized for tight spacing, which roomier styles would clip: check
+// boxes and option buttons keep their caption close to the box, and a text box's text is not
+// padded further inside its frame (some styles add 8 pixels a side, which leaves the narrowest
+// boxes no room for a three-digit figure).
+class CompactStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
@@ -140,13 +143,20 @@ public:
             return 3;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+    using QProxyStyle::polish;
+    void polish(QWidget *widget) override
+    {
+        QProxyStyle::polish(widget);
+        if (auto *box = qobject_cast<QLineEdit *>(widget))
+            box->setTextMargins(0, 0, 0, 0);
+    }
 };
 
-QStyle *compactIndicatorStyle()
+QStyle *compactStyle()
 {
     static QPointer<QStyle> style;
     if (!style) {
-        style = new CompactIndicatorStyle;
+        style = new CompactStyle;
         style->setParent(qApp);
     }
     return style;
@@ -336,6 +346,7 @@ QWidget *makeTextBox(const ControlSpec &spec, QWidget *view)
 {
     auto *box = new QLineEdit(spec.caption, view);
     box->setAlignment((alignmentFor(spec.align) & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+    box->setStyle(compactStyle());
     if (spec.output) {
         // Written by the handlers only; still selectable and copyable with the mouse.
         box->setReadOnly(true);
@@ -364,12 +375,12 @@ QWidget *makeWidget(const ControlSpec &spec, QWidget *view)
     case Kind::Option: {
         auto *option = new QRadioButton(spec.caption, view);
         option->setChecked(spec.selected);
-        option->setStyle(compactIndicatorStyle());
+        option->setStyle(compactStyle());
         return option;
     }
     case Kind::Check: {
         auto *check = new QCheckBox(spec.caption, view);
-        check->setStyle(compactIndicatorStyle());
+        check->setStyle(compactStyle());
         return check;
     }
     case Kind::Picture: return makePicture(spec, view);
