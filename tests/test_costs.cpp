@@ -361,11 +361,10 @@ private slots:
 
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
-        QStringList copied = QGuiApplication::clipboard()->text().split('\n');
-        QCOMPARE(copied.takeLast(), QString());
-        QCOMPARE(copied.size(), 7);
-        for (int r = 0; r < rows.size(); ++r)
-            QCOMPARE(copied[r], rows[r].join('\t'));
+        QString table;
+        for (const QStringList &row : rows)
+            table += row.join('\t') + '\n';
+        QCOMPARE(QGuiApplication::clipboard()->text(), table);
 
         QTemporaryDir dir;
         QString proposed;
@@ -407,12 +406,6 @@ private slots:
         holdsTheList(pdfText(dir.filePath("printed.pdf")));
     }
 
-    void aCancelledDialogDoesNothing_data()
-    {
-        QTest::addColumn<QString>("action");
-        for (const char *action : {"itmSaveCosts", "itmExportCostsPdf", "itmPrintCosts"})
-            QTest::newRow(action) << action;
-    }
     void aCancelledDialogDoesNothing()
     {
         post(Material::Block, 5);
@@ -420,8 +413,9 @@ private slots:
         SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return ++asked, QString(); });
         SetPrintPrompt([&](QPrinter &) { return ++asked, false; });
         const QStringList before = QDir::current().entryList();
-        costs->view()->findChild<QAction *>(QTest::currentDataTag())->trigger();
-        QCOMPARE(asked, 1);
+        for (const char *action : {"itmSaveCosts", "itmExportCostsPdf", "itmPrintCosts"})
+            costs->view()->findChild<QAction *>(action)->trigger();
+        QCOMPARE(asked, 3);
         QCOMPARE(QDir::current().entryList(), before);
     }
 
@@ -443,8 +437,7 @@ private slots:
         costs->view()->findChild<QAction *>(action)->trigger();
         const QList<Message> shown = messages.take();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].title, QString("Error"));
-        QCOMPARE(shown[0].style, 16);
+        QCOMPARE(std::pair(shown[0].title, shown[0].style), std::pair(QString("Error"), 16));
         const QStringList parts = shown[0].text.split("\n\n");
         QCOMPARE(parts[0],
                  QString("The cost list could not be saved as \"%1\".").arg(QDir::toNativeSeparators(target)));

@@ -188,8 +188,7 @@ private slots:
                                  "itmWaterVolumes", "itmCosts"})
             choose(item);
         QVERIFY(workspace->frmSplash().isVisible());
-        // Every child is unloaded by the main window's unloading itself, not merely destroyed
-        // with its widgets afterwards.
+        // Unloaded by the main window's Unload itself, not only destroyed with its widgets later.
         frame()->findChild<QAction *>("itmExit")->trigger();
         for (const QString &window : Workspace::windowNames())
             QVERIFY2(!form(window).isLoaded(), qPrintable(window));

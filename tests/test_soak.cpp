@@ -513,9 +513,8 @@ private slots:
         QCOMPARE(steps, totalSteps);
         // Each kind of step must have happened for the run to prove anything.
         QVERIFY(posted > 0 && refused > refusedAsFull && refusedAsFull > 0 && removed > 0 && emptyRemoves > 0);
-        // A window's controls left behind each round would add tens of KB a round; the allocator
-        // still settles by a KB or two a round, and grows its heap in steps. AddressSanitizer
-        // keeps freed memory in quarantine on purpose; its own leak check stands in there.
+        // Controls left behind would add tens of KB a round, the settling allocator a KB or two.
+        // AddressSanitizer keeps freed memory in quarantine; its own leak check stands in there.
         const qint64 allowed = 256 * 1024 + qint64(measured) * 4 * 1024;
         if (!kSanitized)
             QVERIFY2(growth <= allowed, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
