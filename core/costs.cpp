@@ -74,9 +74,9 @@ std::vector<ControlSpec> costControls()
             Label("Label3", "Total:", {1766, 6720, 495, 255}, 12).centred(),
             Label("Label6", "$", {2366, 6720, 135, 255}, 14).inFont({"MS Sans Serif", 9.75}).named("Dollars"),
             Label("lblTotalProjectCost", "", {2494, 6720, 1575, 255}, 13).named("Total"),
-            Line("Line3", 0, 840, 5880, 840),
-            Line("Line2", 4920, 240, 4920, 6600),
-            Line("Line1", 0, 6600, 5880, 6600),
+            Line("Line3", 0, 840, 5880, 840).named("Rule under the headings"),
+            Line("Line2", 4920, 240, 4920, 6600).named("Rule between the lines and the remove buttons"),
+            Line("Line1", 0, 6600, 5880, 6600).named("Rule above the total"),
         });
     return controls;
 }
@@ -114,6 +114,7 @@ const FormLayout &CostList::layout() const
 {
     static const FormLayout kLayout{.name = QStringLiteral("frmCosts"),
                                     .caption = QString(),
+                                    .spokenName = QStringLiteral("Cost list"),
                                     .client = {5835, 6975},
                                     .back = kCalculatorBack,
                                     .icon = false,
@@ -132,11 +133,6 @@ void CostList::wire()
     onEvent("Label1", [this](QEvent *event) { return dragByTitle(event); });
 
     total_ = controlAs<QLabel>("lblTotalProjectCost");
-    view()->setAccessibleName(QStringLiteral("Cost list"));
-    window()->setAccessibleName(QStringLiteral("Cost list"));
-    control("Line3")->setAccessibleName(QStringLiteral("Rule under the headings"));
-    control("Line2")->setAccessibleName(QStringLiteral("Rule between the lines and the remove buttons"));
-    control("Line1")->setAccessibleName(QStringLiteral("Rule above the total"));
     grip_.reset();
 
     // The list's own menu: right-click, the Menu key or Shift+F10 anywhere on it but the title
