@@ -428,9 +428,8 @@ private slots:
     void aFailedWriteSaysWhyAndLeavesTheListAlone()
     {
         QFETCH(QString, action);
-        const QString path = action == "itmSaveCosts" ? "missing/list.csv" : "";
         QTemporaryDir dir;
-        const QString target = path.isEmpty() ? dir.path() : dir.filePath(path);
+        const QString target = action == "itmSaveCosts" ? dir.filePath("missing/list.csv") : dir.path();
         post(Material::Block, 5);
         const Snapshot before = snapshotOf(*costs);
         SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return target; });

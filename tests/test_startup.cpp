@@ -415,8 +415,7 @@ private slots:
         QCOMPARE(stacking().first(), QString("frmBackground"));
     }
 
-    // On a dense screen (a second registration sets QT_SCALE_FACTOR=2) pictures are drawn from
-    // their double-size images rather than enlarged.
+    // On a dense screen (QT_SCALE_FACTOR=2, a second registration) pictures come from their @2x images.
     void picturesUseTheDoubleSizeImage()
     {
         if (qApp->devicePixelRatio() < 2)
