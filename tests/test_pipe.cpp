@@ -79,6 +79,12 @@ private slots:
                                                           << "1,000"
                                                           << "78.5"
                                                           << "20.7397";
+        // The C library's pow(0.00024, 2) is one unit in the last place above the rounded square.
+        QTest::newRow("squared radius rounded once") << "cm."
+                                                     << "0.048"
+                                                     << "4349.31524"
+                                                     << "0.0078663455156736"
+                                                     << "0.00207828848524096";
     }
     void volumes()
     {
