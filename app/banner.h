@@ -1,7 +1,7 @@
 // The program's name in large letters, always behind the other child windows.
 #pragma once
 
-#include "core/form.h"
+#include "ui/form.h"
 
 namespace corvane {
 

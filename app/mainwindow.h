@@ -4,7 +4,7 @@
 #include <QMdiArea>
 #include <QPointer>
 
-#include "core/form.h"
+#include "ui/form.h"
 
 class QMainWindow;
 class QMenu;

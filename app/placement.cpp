@@ -1,6 +1,6 @@
 #include "app/placement.h"
 
-#include "core/numbers.h"
+#include "numbers/numbers.h"
 
 namespace corvane {
 namespace {

@@ -1,7 +1,7 @@
 // A column of buttons that opens every calculator and the cost list.
 #pragma once
 
-#include "core/form.h"
+#include "ui/form.h"
 
 namespace corvane {
 

@@ -1,7 +1,7 @@
 // The splash: who made the program, and the disclaimer the user accepts or declines.
 #pragma once
 
-#include "core/form.h"
+#include "ui/form.h"
 
 namespace corvane {
 

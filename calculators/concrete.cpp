@@ -1,7 +1,7 @@
 #include "calculators/concrete.h"
 
 #include "calculators/ratios.h"
-#include "core/text.h"
+#include "numbers/text.h"
 
 namespace corvane {
 namespace {

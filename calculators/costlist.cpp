@@ -1,4 +1,4 @@
-#include "core/costs.h"
+#include "calculators/costlist.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,9 +21,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/costexport.h"
-#include "core/prompts.h"
-#include "core/text.h"
+#include "costing/costexport.h"
+#include "numbers/text.h"
+#include "ui/prompts.h"
 
 namespace corvane {
 namespace {

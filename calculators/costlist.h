@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <optional>
 
-#include "core/costmodel.h"
-#include "core/form.h"
+#include "costing/costmodel.h"
+#include "ui/form.h"
 
 class QAction;
 class QKeySequence;

@@ -1,8 +1,8 @@
 // What the calculators need of the application frame, which owns every window.
 #pragma once
 
-#include "core/costs.h"
-#include "core/form.h"
+#include "calculators/costlist.h"
+#include "ui/form.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "calculators/figurefit.h"
-#include "core/text.h"
+#include "numbers/text.h"
 
 namespace corvane {
 namespace {

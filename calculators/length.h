@@ -1,7 +1,7 @@
 // A table of lengths converted between centimetres, metres, inches and feet.
 #pragma once
 
-#include "core/form.h"
+#include "ui/form.h"
 
 namespace corvane {
 

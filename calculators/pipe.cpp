@@ -1,6 +1,6 @@
 #include "calculators/pipe.h"
 
-#include "core/text.h"
+#include "numbers/text.h"
 
 namespace corvane {
 namespace {

@@ -2,7 +2,7 @@
 // program's windows, never more than one at a time.
 #pragma once
 
-#include "core/form.h"
+#include "ui/form.h"
 
 namespace corvane {
 

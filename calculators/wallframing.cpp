@@ -1,6 +1,6 @@
 #include "calculators/wallframing.h"
 
-#include "core/text.h"
+#include "numbers/text.h"
 
 namespace corvane {
 namespace {

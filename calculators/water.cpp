@@ -1,7 +1,7 @@
 #include "calculators/water.h"
 
 #include "calculators/figurefit.h"
-#include "core/text.h"
+#include "numbers/text.h"
 
 namespace corvane {
 

@@ -1,8 +1,8 @@
 // How much water a rectangular basin holds, and what it weighs.
 #pragma once
 
-#include "core/form.h"
-#include "core/numbers.h"
+#include "numbers/numbers.h"
+#include "ui/form.h"
 
 namespace corvane {
 

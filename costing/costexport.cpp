@@ -1,4 +1,4 @@
-#include "core/costexport.h"
+#include "costing/costexport.h"
 
 #include <QFont>
 #include <QLocale>
@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <array>
 
-#include "core/costmodel.h"
-#include "core/text.h"
+#include "costing/costmodel.h"
+#include "numbers/text.h"
 
 namespace corvane {
 namespace {

@@ -1,8 +1,8 @@
-#include "core/costmodel.h"
+#include "costing/costmodel.h"
 
 #include <optional>
 
-#include "core/text.h"
+#include "numbers/text.h"
 
 namespace corvane {
 namespace {

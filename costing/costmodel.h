@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "core/numbers.h"
+#include "numbers/numbers.h"
 
 namespace corvane {
 

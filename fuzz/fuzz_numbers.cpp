@@ -17,7 +17,7 @@
 #include <system_error>
 #include <vector>
 
-#include "core/numbers.h"
+#include "numbers/numbers.h"
 
 using namespace corvane;
 

@@ -1,4 +1,4 @@
-#include "core/numbers.h"
+#include "numbers/numbers.h"
 
 #include <algorithm>
 #include <array>

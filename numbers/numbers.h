@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/errors.h"
+#include "numbers/errors.h"
 
 namespace corvane {
 

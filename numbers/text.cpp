@@ -1,4 +1,4 @@
-#include "core/text.h"
+#include "numbers/text.h"
 
 #include <QLocale>
 

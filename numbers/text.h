@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "core/numbers.h"
+#include "numbers/numbers.h"
 
 namespace corvane {
 

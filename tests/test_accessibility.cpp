@@ -15,8 +15,8 @@
 
 #include "app/mainwindow.h"
 #include "app/workspace.h"
-#include "core/form.h"
 #include "support/testsupport.h"
+#include "ui/form.h"
 
 using namespace corvane;
 using namespace corvane::testing;

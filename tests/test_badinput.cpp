@@ -9,7 +9,7 @@
 #include <map>
 
 #include "app/workspace.h"
-#include "core/costs.h"
+#include "calculators/costlist.h"
 #include "support/costlistcheck.h"
 #include "support/testsupport.h"
 

@@ -9,7 +9,7 @@
 #include "app/mainwindow.h"
 #include "app/workspace.h"
 #include "calculators/concrete.h"
-#include "core/text.h"
+#include "numbers/text.h"
 #include "support/testsupport.h"
 
 using namespace corvane;

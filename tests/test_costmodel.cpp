@@ -4,8 +4,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "core/costexport.h"
-#include "core/costmodel.h"
+#include "costing/costexport.h"
+#include "costing/costmodel.h"
 
 using namespace corvane;
 

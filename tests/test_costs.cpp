@@ -25,13 +25,13 @@
 #include "app/workspace.h"
 #include "calculators/block.h"
 #include "calculators/concrete.h"
+#include "calculators/costlist.h"
 #include "calculators/pipe.h"
 #include "calculators/wallframing.h"
-#include "core/costs.h"
-#include "core/prompts.h"
-#include "core/text.h"
+#include "numbers/text.h"
 #include "support/costlistcheck.h"
 #include "support/testsupport.h"
+#include "ui/prompts.h"
 
 using namespace corvane;
 using namespace corvane::testing;

@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "core/form.h"
-#include "core/text.h"
+#include "numbers/text.h"
 #include "support/testsupport.h"
+#include "ui/form.h"
 
 using namespace corvane;
 using namespace corvane::testing;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/numbers.h"
+#include "numbers/numbers.h"
 
 using namespace corvane;
 

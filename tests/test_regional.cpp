@@ -5,7 +5,7 @@
 
 #include "app/workspace.h"
 #include "calculators/pipe.h"
-#include "core/text.h"
+#include "numbers/text.h"
 #include "support/testsupport.h"
 
 using namespace corvane;

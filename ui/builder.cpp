@@ -1,4 +1,4 @@
-#include "core/builder.h"
+#include "ui/builder.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

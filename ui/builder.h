@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "core/layout.h"
+#include "ui/layout.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "core/form.h"
+#include "ui/form.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/builder.h"
+#include "ui/builder.h"
 
 namespace corvane {
 namespace {

@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/errors.h"
-#include "core/layout.h"
-#include "core/messages.h"
+#include "numbers/errors.h"
+#include "ui/layout.h"
+#include "ui/messages.h"
 
 class QMdiArea;
 class QMdiSubWindow;

@@ -1,4 +1,4 @@
-#include "core/messages.h"
+#include "ui/messages.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <new>
 
-#include "core/errors.h"
+#include "numbers/errors.h"
 
 namespace corvane {
 namespace {

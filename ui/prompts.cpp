@@ -1,4 +1,4 @@
-#include "core/prompts.h"
+#include "ui/prompts.h"
 
 #include <QApplication>
 #include <QFileDialog>

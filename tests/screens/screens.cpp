@@ -10,7 +10,7 @@
 
 #include "app/mainwindow.h"
 #include "app/workspace.h"
-#include "core/prompts.h"
+#include "ui/prompts.h"
 
 using namespace corvane;
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <array>
 
-#include "core/costs.h"
+#include "calculators/costlist.h"
 
 namespace corvane::testing {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "core/form.h"
-#include "core/messages.h"
+#include "ui/form.h"
+#include "ui/messages.h"
 
 namespace corvane {
 class Workspace;
