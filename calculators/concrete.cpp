@@ -40,25 +40,6 @@ Amounts padAmounts(Money width, Money length, Money thicknessCm, bool usa, bool 
     return result;
 }
 
-QString costLine(const QString &name, Money amount, Money price, Money cost)
-{
-    return name + MoneyToText(amount) + QStringLiteral("   X   $") + MoneyToText(price) + QStringLiteral("   =   $") +
-           MoneyToText(cost);
-}
-
-CostRecord costRecord(const QString &item, Money amount, const QString &unit, Money price, Money cost)
-{
-    return {item, MoneyToText(amount), unit, MoneyToText(price), MoneyToText(cost)};
-}
-
-DuplicateMessage duplicateOf(const QString &material)
-{
-    return {QStringLiteral("You already have a Total for %1 on the Costs List. Please remove the existing one "
-                           "before adding a new one.")
-                .arg(material),
-            QStringLiteral("Error"), Critical};
-}
-
 } // namespace
 
 const FormLayout &ConcreteCalculator::layout() const
@@ -205,27 +186,34 @@ void ConcreteCalculator::cmdPrice_Click()
     setText("txtSandCost", MoneyToText(curCostS));
 }
 
+// Each material's line is its amount, price and cost as the last pricing left them.
+void ConcreteCalculator::postMaterial(Material material, const QString &name, Money amount, const QString &unit,
+                                      Money price, Money cost)
+{
+    const QString line = name + QStringLiteral("   =   ") + MoneyToText(amount) + QStringLiteral("   X   $") +
+                         MoneyToText(price) + QStringLiteral("   =   $") + MoneyToText(cost);
+    const DuplicateMessage duplicate{
+        QStringLiteral("You already have a Total for %1 on the Costs List. Please remove the existing one before "
+                       "adding a new one.")
+            .arg(name),
+        QStringLiteral("Error"), Critical};
+    postToCosts(material, line, MoneyToDouble(cost), duplicate,
+                {name, MoneyToText(amount), unit, MoneyToText(price), MoneyToText(cost)});
+}
+
 void ConcreteCalculator::cmdAddCement_Click()
 {
-    const Money amount = priced_ ? priced_->cement : curConcrete;
-    host_.frmCosts().post(Material::Cement, costLine("Cement   =   ", amount, curCementP, curCostC),
-                          MoneyToDouble(curCostC), duplicateOf("Cement"),
-                          costRecord("Cement", amount, "bags", curCementP, curCostC));
+    postMaterial(Material::Cement, "Cement", priced_ ? priced_->cement : curConcrete, "bags", curCementP, curCostC);
 }
 
 void ConcreteCalculator::cmdAddSand_Click()
 {
-    const Money amount = priced_ ? priced_->sand : curSand;
-    host_.frmCosts().post(Material::Sand, costLine("Sand   =   ", amount, curSandP, curCostS), MoneyToDouble(curCostS),
-                          duplicateOf("Sand"), costRecord("Sand", amount, "m³", curSandP, curCostS));
+    postMaterial(Material::Sand, "Sand", priced_ ? priced_->sand : curSand, "m³", curSandP, curCostS);
 }
 
 void ConcreteCalculator::cmdAddGravel_Click()
 {
-    const Money amount = priced_ ? priced_->gravel : curGravel;
-    host_.frmCosts().post(Material::Gravel, costLine("Gravel   =   ", amount, curGravelP, curCostG),
-                          MoneyToDouble(curCostG), duplicateOf("Gravel"),
-                          costRecord("Gravel", amount, "m³", curGravelP, curCostG));
+    postMaterial(Material::Gravel, "Gravel", priced_ ? priced_->gravel : curGravel, "m³", curGravelP, curCostG);
 }
 
 // The figures stay: only the boxes are emptied.

@@ -8,9 +8,9 @@
 
 namespace corvane {
 
-class ConcreteCalculator : public Form {
+class ConcreteCalculator : public PostingCalculator {
 public:
-    explicit ConcreteCalculator(CalculatorHost &host) : Form(host), host_(host) {}
+    using PostingCalculator::PostingCalculator;
 
     // The window's figures. They belong to the window object, so closing the window keeps them
     // and an Add button pressed after reopening posts the last calculation and pricing.
@@ -45,7 +45,8 @@ private:
     };
     std::optional<Priced> priced_;
 
-    CalculatorHost &host_;
+    void postMaterial(Material material, const QString &name, Money amount, const QString &unit, Money price,
+                      Money cost);
 };
 
 } // namespace corvane
