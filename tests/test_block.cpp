@@ -63,13 +63,7 @@ private slots:
         block = &workspace->frmBlock();
         block->Show();
     }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        messages.take();
-        workspace.reset();
-        settle();
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void counts_data()
     {

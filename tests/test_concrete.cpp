@@ -68,12 +68,7 @@ private slots:
         concrete = &workspace->frmConcrete();
         concrete->Show();
     }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        workspace.reset();
-        settle();
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void theMenuOpensTheOneWindow()
     {

@@ -6,12 +6,12 @@
 
 #include "costing/costexport.h"
 #include "costing/costmodel.h"
+#include "support/materials.h"
 
 using namespace corvane;
+using namespace corvane::testing;
 
 namespace {
-
-const QStringList kNames{"Block", "Cement", "Gravel", "Sand", "Wood"};
 
 // "+Material cost" posts line n, whose record names n; "-n" removes slot n.
 void play(CostModel &model, const QString &steps)
@@ -21,7 +21,7 @@ void play(CostModel &model, const QString &steps)
         const QStringList parts = step.mid(1).split(' ');
         if (step.startsWith('+')) {
             const QString n = QString::number(++serial);
-            model.post(Material(kNames.indexOf(parts[0])), "line " + n, parts[1].toDouble(), {parts[0], n});
+            model.post(materialNamed(parts[0]), "line " + n, parts[1].toDouble(), {parts[0], n});
         } else {
             model.remove(parts[0].toInt());
         }

@@ -38,20 +38,6 @@ using namespace corvane::testing;
 
 namespace {
 
-const QStringList kMaterialNames{"Block", "Cement", "Gravel", "Sand", "Wood"};
-
-int indexOf(Material m)
-{
-    return int(m);
-}
-
-Material materialNamed(const QString &name)
-{
-    const int i = kMaterialNames.indexOf(name);
-    Q_ASSERT(i >= 0);
-    return kMaterials[i];
-}
-
 // The duplicate boxes as the writers show them: the block calculator's carries no title and no
 // icon, the others "Error" and the error icon.
 DuplicateMessage duplicateFor(Material m)
@@ -60,8 +46,7 @@ DuplicateMessage duplicateFor(Material m)
         return {"You already have a Block Total on the Costs List. Please remove the existing one before adding a new "
                 "one.",
                 QString(), NoIcon};
-    return {QStringLiteral("You already have a %1 Total on the Costs List.").arg(kMaterialNames[indexOf(m)]), "Error",
-            Critical};
+    return {QStringLiteral("You already have a %1 Total on the Costs List.").arg(nameOf(m)), "Error", Critical};
 }
 
 Message shownFor(const DuplicateMessage &d)
@@ -84,7 +69,7 @@ public:
     // Returns the box the post shows, if any.
     std::optional<Message> post(Material m, const QString &text, double cost)
     {
-        const int i = indexOf(m);
+        const int i = int(m);
         if (cost_[i] != 0)
             return shownFor(duplicateFor(m));
         if (lines_.size() == 12)
@@ -128,8 +113,8 @@ public:
     // Block, sand, gravel, cement, wood: the order the total adds them in.
     double total() const
     {
-        return cost_[indexOf(Material::Block)] + cost_[indexOf(Material::Sand)] + cost_[indexOf(Material::Gravel)] +
-               cost_[indexOf(Material::Cement)] + cost_[indexOf(Material::Wood)];
+        return cost_[int(Material::Block)] + cost_[int(Material::Sand)] + cost_[int(Material::Gravel)] +
+               cost_[int(Material::Cement)] + cost_[int(Material::Wood)];
     }
 
 private:
@@ -158,9 +143,8 @@ class CostsTest : public QObject {
 
     QString post(Material m, double cost)
     {
-        const QString line =
-            QStringLiteral("%1   =   #%2   =   $%3").arg(kMaterialNames[indexOf(m)]).arg(++serial).arg(cost);
-        costs->post(m, line, cost, duplicateFor(m), {kMaterialNames[indexOf(m)], QString::number(serial)});
+        const QString line = QStringLiteral("%1   =   #%2   =   $%3").arg(nameOf(m)).arg(++serial).arg(cost);
+        costs->post(m, line, cost, duplicateFor(m), {nameOf(m), QString::number(serial)});
         return line;
     }
 
@@ -180,16 +164,7 @@ private slots:
         startProgram();
         costs->Show();
     }
-    void cleanup()
-    {
-        // A failure here must not spill its boxes into the next test.
-        const auto reset = qScopeGuard([this] {
-            workspace.reset();
-            settle();
-            messages.take();
-        });
-        CHECK_NO_MESSAGES(messages);
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void beforeTheFirstLoadEveryFieldIsZero()
     {
@@ -303,7 +278,7 @@ private slots:
                     const double cost = random.bounded(100) < 35 ? 0.0 : random.bounded(1, 2000001) / 100.0;
                     const QString line = post(m, cost);
                     expectedBox = model.post(m, line, cost);
-                    what = QStringLiteral("post %1 %2").arg(kMaterialNames[indexOf(m)]).arg(cost);
+                    what = QStringLiteral("post %1 %2").arg(nameOf(m)).arg(cost);
                 } else {
                     const int slot = random.bounded(1, 13);
                     remove(slot);

@@ -133,13 +133,7 @@ class KeyboardTest : public QObject {
 
 private slots:
     void init() { workspace = startProgram(); }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        messages.take();
-        workspace.reset();
-        settle();
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void tabWalksTheWindowInItsOrder_data()
     {

@@ -66,12 +66,7 @@ private slots:
         table = &workspace->frmLength();
         table->Show();
     }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        workspace.reset();
-        settle();
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void aRowConverts_data()
     {

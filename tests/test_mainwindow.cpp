@@ -38,15 +38,7 @@ class MainWindowTest : public QObject {
         settle();
     }
 
-    // The visible child windows from the back to the front.
-    QStringList stacking()
-    {
-        QStringList names;
-        for (QMdiSubWindow *sub : area()->subWindowList(QMdiArea::StackingOrder))
-            if (sub->isVisible())
-                names << sub->widget()->objectName();
-        return names;
-    }
+    QStringList stacking() { return testing::stacking(*workspace); }
 
     void accept()
     {
@@ -57,18 +49,8 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        ends = 0;
-        workspace = startProgram([this] { ++ends; });
-        settle();
-    }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        workspace.reset();
-        settle();
-    }
+    void init() { workspace = startProgramCountingEnds(ends); }
+    void cleanup() { endProgram(workspace, messages); }
 
     void menusInOrderWithoutAccessKeys()
     {

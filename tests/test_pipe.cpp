@@ -25,12 +25,7 @@ private slots:
         pipe = &workspace->frmPipe();
         pipe->Show();
     }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        workspace.reset();
-        settle();
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void volumes_data()
     {

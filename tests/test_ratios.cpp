@@ -74,12 +74,7 @@ private slots:
         concrete->Show();
         ratios = &workspace->frmAboutRatios();
     }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        workspace.reset();
-        settle();
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void opensBesideTheCalculatorWithoutHoldingItUp()
     {

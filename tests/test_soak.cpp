@@ -464,15 +464,7 @@ private slots:
         });
     }
     void init() { workspace = startProgram(); }
-    void cleanup()
-    {
-        const auto reset = qScopeGuard([this] {
-            workspace.reset();
-            settle();
-            messages.take();
-        });
-        CHECK_NO_MESSAGES(messages);
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void everyWindowOpensAndClosesWithoutGrowing()
     {

@@ -53,15 +53,7 @@ class StartupTest : public QObject {
     SplashWindow &splash() { return workspace->frmSplash(); }
     QMdiArea *area() { return workspace->mdiMain().area(); }
 
-    // The visible child windows from the back to the front.
-    QStringList stacking()
-    {
-        QStringList names;
-        for (QMdiSubWindow *sub : area()->subWindowList(QMdiArea::StackingOrder))
-            if (sub->isVisible())
-                names << sub->widget()->objectName();
-        return names;
-    }
+    QStringList stacking() { return testing::stacking(*workspace); }
 
     // Where a window actually stands, in twips: from the main window's client corner for a child.
     static QPointF placeOf(Form &form) { return QPointF(form.window()->pos()) * kTwipsPerPixel; }
@@ -73,18 +65,8 @@ class StartupTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        ends = 0;
-        workspace = startProgram([this] { ++ends; });
-        settle();
-    }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        workspace.reset();
-        settle();
-    }
+    void init() { workspace = startProgramCountingEnds(ends); }
+    void cleanup() { endProgram(workspace, messages); }
 
     void startUpShowsEveryWindowInItsPlace()
     {

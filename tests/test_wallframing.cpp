@@ -84,13 +84,7 @@ private slots:
         framing = &workspace->frmWallFraming();
         workspace->mdiMain().itmWallFraming_Click();
     }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        messages.take();
-        workspace.reset();
-        settle();
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void counts_data()
     {

@@ -48,12 +48,7 @@ private slots:
         water = &workspace->frmWater();
         water->Show();
     }
-    void cleanup()
-    {
-        CHECK_NO_MESSAGES(messages);
-        workspace.reset();
-        settle();
-    }
+    void cleanup() { endProgram(workspace, messages); }
 
     void results_data()
     {

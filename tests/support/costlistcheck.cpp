@@ -1,12 +1,6 @@
 #include "support/costlistcheck.h"
 
 namespace corvane::testing {
-namespace {
-
-const std::array<const char *, 5> kNames{"Block", "Cement", "Gravel", "Sand", "Wood"};
-
-} // namespace
-
 Snapshot snapshotOf(CostList &list)
 {
     Snapshot s;
@@ -28,7 +22,7 @@ QString describe(const Snapshot &s)
             out << QStringLiteral("%1: %2").arg(n + 1).arg(s.lines[n]);
     out << QStringLiteral("next free slot %1").arg(s.counter);
     for (size_t i = 0; i < kMaterials.size(); ++i)
-        out << QStringLiteral("%1 slot %2 cost %3").arg(kNames[i]).arg(s.slotFields[i]).arg(s.costs[i]);
+        out << QStringLiteral("%1 slot %2 cost %3").arg(kMaterialNames[i]).arg(s.slotFields[i]).arg(s.costs[i]);
     return out.join("; ");
 }
 
@@ -42,12 +36,12 @@ QString brokenRule(const Snapshot &s)
     for (size_t i = 0; i < kMaterials.size(); ++i) {
         const int slot = s.slotFields[i];
         if (slot == 0 && s.costs[i] != 0)
-            return QStringLiteral("%1 has a cost but no line").arg(kNames[i]);
+            return QStringLiteral("%1 has a cost but no line").arg(kMaterialNames[i]);
         if (slot < 0 || slot >= s.counter)
-            return QStringLiteral("%1 names slot %2").arg(kNames[i]).arg(slot);
+            return QStringLiteral("%1 names slot %2").arg(kMaterialNames[i]).arg(slot);
         for (size_t j = 0; j < i; ++j)
             if (slot != 0 && slot == s.slotFields[j])
-                return QStringLiteral("%1 and %2 share slot %3").arg(kNames[j], kNames[i]).arg(slot);
+                return QStringLiteral("%1 and %2 share slot %3").arg(kMaterialNames[j], kMaterialNames[i]).arg(slot);
     }
     return {};
 }

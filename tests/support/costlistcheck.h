@@ -6,12 +6,9 @@
 #include <array>
 
 #include "calculators/costlist.h"
+#include "support/materials.h"
 
 namespace corvane::testing {
-
-// In the order the list's remove button tests them.
-inline constexpr std::array kMaterials{Material::Block, Material::Cement, Material::Gravel, Material::Sand,
-                                       Material::Wood};
 
 struct Snapshot {
     QStringList lines; // the twelve captions

@@ -1,10 +1,13 @@
 #include "support/testsupport.h"
 
+#include "app/mainwindow.h"
 #include "app/workspace.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace corvane::testing {
 
@@ -66,10 +69,37 @@ QString shown(Form &form, const QString &control)
     return form.text(control);
 }
 
+std::unique_ptr<Workspace> startProgramCountingEnds(int &ends)
+{
+    ends = 0;
+    auto workspace = startProgram([&ends] { ++ends; });
+    settle();
+    return workspace;
+}
+
+QStringList stacking(Workspace &workspace)
+{
+    QStringList names;
+    for (QMdiSubWindow *sub : workspace.mdiMain().area()->subWindowList(QMdiArea::StackingOrder))
+        if (sub->isVisible())
+            names << sub->widget()->objectName();
+    return names;
+}
+
 void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void endProgram(std::unique_ptr<Workspace> &workspace, MessageRecorder &messages)
+{
+    const auto reset = qScopeGuard([&] {
+        workspace.reset();
+        settle();
+        messages.take();
+    });
+    CHECK_NO_MESSAGES(messages);
 }
 
 } // namespace corvane::testing

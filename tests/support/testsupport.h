@@ -18,6 +18,9 @@ namespace corvane::testing {
 
 // The program started as its entry routine starts it; onEnd stands in for leaving the event loop.
 std::unique_ptr<Workspace> startProgram(std::function<void()> onEnd = {});
+// The same, counting in ends how often the program would leave its event loop, with the events
+// of its start run.
+std::unique_ptr<Workspace> startProgramCountingEnds(int &ends);
 
 struct Message {
     QString text;
@@ -50,8 +53,15 @@ void typeInto(Form &form, const QString &box, const QString &text);
 void click(Form &form, const QString &button);
 QString shown(Form &form, const QString &control);
 
+// The names of the visible child windows, from the back to the front.
+QStringList stacking(Workspace &workspace);
+
 // Lets deferred deletions and queued events run.
 void settle();
+
+// Takes the program down after a test, whatever the test left: a box the test did not look at
+// fails it, and none is left over for the next test.
+void endProgram(std::unique_ptr<Workspace> &workspace, MessageRecorder &messages);
 
 } // namespace corvane::testing
 
