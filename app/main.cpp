@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "app/language.h"
 #include "app/workspace.h"
 
 namespace {
@@ -16,14 +17,16 @@ int answerCommandLine(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    corvane::Translations translations;
+    translations.install(corvane::userLanguages(), corvane::translationFolders());
     QCommandLineParser parser;
     // "-platform" then reads as one unknown option rather than eight unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Calculators for small building projects."));
+    parser.setApplicationDescription(QCoreApplication::translate("main", "Calculators for small building projects."));
     // Our own help option: the toolkit's would also offer --help-all, which lists window-system options
     // that this program refuses.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
+                                  QCoreApplication::translate("main", "Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const bool parsed = parser.parse(QCoreApplication::arguments());
@@ -43,9 +46,10 @@ int answerCommandLine(int argc, char *argv[])
     // ends the options without naming one.
     const QString error = !parsed
                               ? parser.errorText()
-                              : QStringLiteral("Unexpected argument '%1'.")
+                              : QCoreApplication::translate("main", "Unexpected argument '%1'.")
                                     .arg(parser.positionalArguments().value(0, QCoreApplication::arguments().value(1)));
-    std::fprintf(stderr, "corvane: %s Try 'corvane --help'.\n", qPrintable(error.simplified()));
+    std::fprintf(stderr, "corvane: %s %s\n", qPrintable(error.simplified()),
+                 qPrintable(QCoreApplication::translate("main", "Try 'corvane --help'.")));
     return 2;
 }
 
@@ -57,6 +61,8 @@ int main(int argc, char *argv[])
         return answerCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
+    corvane::Translations translations;
+    translations.install(corvane::userLanguages(), corvane::translationFolders());
     // Ties every window to the launcher org.corvane.Corvane.desktop: on Wayland it becomes the window's
     // application id, so the task bar and the overview show the launcher's name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));

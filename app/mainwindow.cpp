@@ -67,25 +67,25 @@ void MainWindow::addItem(QMenu *menu, const QString &name, const QString &captio
 void MainWindow::buildMenus(QMainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
-    bar->setAccessibleName(QStringLiteral("Menu bar"));
-    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    bar->setAccessibleName(tr("Menu bar"));
+    QMenu *file = bar->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addItem(file, "itmCosts", "Total Costs", &MainWindow::itmCosts_Click);
+    addItem(file, "itmCosts", tr("Total Costs"), &MainWindow::itmCosts_Click);
     file->addSeparator()->setObjectName(QStringLiteral("itmLine1"));
-    addItem(file, "itmExit", "Exit", &MainWindow::itmExit_Click);
+    addItem(file, "itmExit", tr("Exit"), &MainWindow::itmExit_Click);
 
-    QMenu *plugins = bar->addMenu(QStringLiteral("Plugins"));
+    QMenu *plugins = bar->addMenu(tr("Plugins"));
     plugins->setObjectName(QStringLiteral("mnuPrograms"));
-    addItem(plugins, "itmBlock", "Block Quantities", &MainWindow::itmBlock_Click);
-    addItem(plugins, "itmConcrete", "Concrete Quantities", &MainWindow::itmConcrete_Click);
-    addItem(plugins, "itmlengthConversions", "Length Conversions", &MainWindow::itmlengthConversions_Click);
-    addItem(plugins, "itmPipeVolumes", "Pipe Volumes", &MainWindow::itmPipeVolumes_Click);
-    addItem(plugins, "itmWallFraming", "Wall Framing", &MainWindow::itmWallFraming_Click);
-    addItem(plugins, "itmWaterVolumes", "Water Volumes", &MainWindow::itmWaterVolumes_Click);
+    addItem(plugins, "itmBlock", tr("Block Quantities"), &MainWindow::itmBlock_Click);
+    addItem(plugins, "itmConcrete", tr("Concrete Quantities"), &MainWindow::itmConcrete_Click);
+    addItem(plugins, "itmlengthConversions", tr("Length Conversions"), &MainWindow::itmlengthConversions_Click);
+    addItem(plugins, "itmPipeVolumes", tr("Pipe Volumes"), &MainWindow::itmPipeVolumes_Click);
+    addItem(plugins, "itmWallFraming", tr("Wall Framing"), &MainWindow::itmWallFraming_Click);
+    addItem(plugins, "itmWaterVolumes", tr("Water Volumes"), &MainWindow::itmWaterVolumes_Click);
 
-    QMenu *other = bar->addMenu(QStringLiteral("Other"));
+    QMenu *other = bar->addMenu(tr("Other"));
     other->setObjectName(QStringLiteral("mnuOther"));
-    addItem(other, "itmQuickMenu", "Quick Menu", &MainWindow::itmQuickMenu_Click);
+    addItem(other, "itmQuickMenu", tr("Quick Menu"), &MainWindow::itmQuickMenu_Click);
 
     // An open menu is announced by its own name, which the toolkit leaves empty.
     for (QMenu *menu : {file, plugins, other})

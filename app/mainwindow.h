@@ -14,6 +14,9 @@ namespace corvane {
 class Workspace;
 
 class MainWindow : public Form {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(mdiMain)
+
 public:
     explicit MainWindow(Workspace &workspace);
 

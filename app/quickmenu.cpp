@@ -23,21 +23,27 @@ QuickMenu::QuickMenu(Workspace &workspace) : Form(workspace), workspace_(workspa
 
 const FormLayout &QuickMenu::layout() const
 {
-    static const FormLayout kLayout{
-        .name = QStringLiteral("frmQuickMenu"),
-        .caption = QStringLiteral("Quick Menu"),
-        .client = {3015, 5310},
-        .back = kCalculatorBack,
-        .controls = {
-            QuickButton("cmdBlockQuantities", "Block Quantities", 120, 1, "Open the block wall calculator"),
-            QuickButton("cmdConcreteQuantities", "Concrete Quantities", 840, 0, "Open the concrete pad calculator"),
-            QuickButton("cmdLengthConversions", "Length Conversions", 1560, 4, "Open the length conversion table"),
-            QuickButton("cmdPipeVolumes", "Pipe Volumes", 2280, 2, "Open the pipe volume calculator"),
-            QuickButton("cmdWallFraming", "Wall Framing", 3000, 6, "Open the wall framing calculator"),
-            QuickButton("cmdWaterVolumes", "Water Volumes", 3720, 3, "Open the water volume calculator"),
-            Line("Line1", 0, 4440, 3000, 4440),
-            QuickButton("cmdTotalCosts", "Total Costs", 4680, 5, "Show the cost list and the project total"),
-        }};
+    static const FormLayout kLayout{.name = QStringLiteral("frmQuickMenu"),
+                                    .caption = QT_TR_NOOP("Quick Menu"),
+                                    .client = {3015, 5310},
+                                    .back = kCalculatorBack,
+                                    .controls = {
+                                        QuickButton("cmdBlockQuantities", QT_TR_NOOP("Block Quantities"), 120, 1,
+                                                    QT_TR_NOOP("Open the block wall calculator")),
+                                        QuickButton("cmdConcreteQuantities", QT_TR_NOOP("Concrete Quantities"), 840, 0,
+                                                    QT_TR_NOOP("Open the concrete pad calculator")),
+                                        QuickButton("cmdLengthConversions", QT_TR_NOOP("Length Conversions"), 1560, 4,
+                                                    QT_TR_NOOP("Open the length conversion table")),
+                                        QuickButton("cmdPipeVolumes", QT_TR_NOOP("Pipe Volumes"), 2280, 2,
+                                                    QT_TR_NOOP("Open the pipe volume calculator")),
+                                        QuickButton("cmdWallFraming", QT_TR_NOOP("Wall Framing"), 3000, 6,
+                                                    QT_TR_NOOP("Open the wall framing calculator")),
+                                        QuickButton("cmdWaterVolumes", QT_TR_NOOP("Water Volumes"), 3720, 3,
+                                                    QT_TR_NOOP("Open the water volume calculator")),
+                                        Line("Line1", 0, 4440, 3000, 4440),
+                                        QuickButton("cmdTotalCosts", QT_TR_NOOP("Total Costs"), 4680, 5,
+                                                    QT_TR_NOOP("Show the cost list and the project total")),
+                                    }};
     return kLayout;
 }
 

@@ -8,6 +8,9 @@ namespace corvane {
 class Workspace;
 
 class QuickMenu : public Form {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmQuickMenu)
+
 public:
     explicit QuickMenu(Workspace &workspace);
 

@@ -8,6 +8,9 @@ namespace corvane {
 class Workspace;
 
 class SplashWindow : public Form {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmSplash)
+
 public:
     explicit SplashWindow(Workspace &workspace);
 

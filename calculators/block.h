@@ -6,6 +6,9 @@
 namespace corvane {
 
 class BlockCalculator : public PricingCalculator {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmBlock)
+
 public:
     using PricingCalculator::PricingCalculator;
 

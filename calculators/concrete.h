@@ -8,7 +8,12 @@
 
 namespace corvane {
 
+struct MaterialWords;
+
 class ConcreteCalculator : public PostingCalculator {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmConcrete)
+
 public:
     using PostingCalculator::PostingCalculator;
 
@@ -45,8 +50,7 @@ private:
     };
     std::optional<Priced> priced_;
 
-    void postMaterial(Material material, const QString &name, Money amount, const QString &unit, Money price,
-                      Money cost);
+    void postMaterial(Material material, const MaterialWords &words, Money amount, Money price, Money cost);
 };
 
 } // namespace corvane

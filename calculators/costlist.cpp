@@ -28,9 +28,6 @@
 namespace corvane {
 namespace {
 
-const QString kFullList = QStringLiteral("The cost list is full: it holds twelve lines. "
-                                         "Please remove a line before adding a new one.");
-
 QString slotName(int slot)
 {
     return element(QStringLiteral("lblCosts"), slot);
@@ -38,45 +35,51 @@ QString slotName(int slot)
 
 QString slotDescription(int slot, const QString &line)
 {
-    return line.isEmpty() ? QStringLiteral("Line %1, empty").arg(slot)
-                          : QStringLiteral("Line %1: %2").arg(slot).arg(line);
+    return line.isEmpty() ? CostList::tr("Line %1, empty").arg(slot) : CostList::tr("Line %1: %2").arg(slot).arg(line);
 }
 
 std::vector<ControlSpec> costControls()
 {
     std::vector<ControlSpec> controls{
-        Label("Label1", "Costs", {0, 0, 5415, 255}, 15)
+        Label("Label1", QT_TRANSLATE_NOOP("frmCosts", "Costs"), {0, 0, 5415, 255}, 15)
             .colours(0x00FF0000, 0x00FFFFFF)
             .inFont({"MS Sans Serif", 8.25})
             .bold()
-            .tooltip("Drag here to move the cost list. Right-click the list below it to copy, save, export or "
-                     "print it"),
+            .tooltip(QT_TRANSLATE_NOOP("frmCosts", "Drag here to move the cost list. Right-click the list below it "
+                                                   "to copy, save, export or print it")),
         // Ends at the window's right edge rather than 60 twips past it, where its frame was cut off.
-        Button("cmdHide", "Hide", {5400, 0, 435, 255}, 16).tooltip("Hide the cost list; its lines and total are kept"),
-        Label("Label2", "Building Supplies and Prices:", {1080, 480, 2760, 255}, 11).centred(),
+        Button("cmdHide", QT_TRANSLATE_NOOP("frmCosts", "Hide"), {5400, 0, 435, 255}, 16)
+            .tooltip(QT_TRANSLATE_NOOP("frmCosts", "Hide the cost list; its lines and total are kept")),
+        Label("Label2", QT_TRANSLATE_NOOP("frmCosts", "Building Supplies and Prices:"), {1080, 480, 2760, 255}, 11)
+            .centred(),
         // Wider than the column, about the same centre: the caption would not fit otherwise.
-        Label("Label4", "Remove:", {4935, 480, 825, 255}, 18).centred(),
+        Label("Label4", QT_TRANSLATE_NOOP("frmCosts", "Remove:"), {4935, 480, 825, 255}, 18).centred(),
     };
     for (int n = 1; n <= CostList::kSlots; ++n) {
         const int left = (n == 1 || n == 12) ? 120 : 75;
         const int width = (n == 1 || n == 11) ? 4650 : n == 12 ? 4575 : 4695;
         const int tab = n == 12 ? 17 : n - 1;
-        controls.push_back(
-            Label(slotName(n), "", {left, 960 + 480 * (n - 1), width, 255}, tab).named(slotDescription(n, QString())));
+        controls.push_back(Label(slotName(n), "", {left, 960 + 480 * (n - 1), width, 255}, tab)
+                               .named(QT_TRANSLATE_NOOP("frmCosts", "Line %1, empty"))
+                               .filledWith({QString::number(n)}));
     }
     for (int n = 1; n <= CostList::kSlots; ++n)
         controls.push_back(Button(element("cmdRemove", n), "", {5280, 960 + 480 * (n - 1), 255, 255}, 18 + n)
-                               .named(QStringLiteral("Remove line %1").arg(n))
-                               .tooltip(QStringLiteral("Remove line %1; the lines below it move up").arg(n)));
+                               .named(QT_TRANSLATE_NOOP("frmCosts", "Remove line %1"))
+                               .tooltip(QT_TRANSLATE_NOOP("frmCosts", "Remove line %1; the lines below it move up"))
+                               .filledWith({QString::number(n)}));
     controls.insert(
         controls.end(),
         {
-            Label("Label3", "Total:", {1766, 6720, 495, 255}, 12).centred(),
-            Label("Label6", "$", {2366, 6720, 135, 255}, 14).inFont({"MS Sans Serif", 9.75}).named("Dollars"),
-            Label("lblTotalProjectCost", "", {2494, 6720, 1575, 255}, 13).named("Total"),
-            Line("Line3", 0, 840, 5880, 840).named("Rule under the headings"),
-            Line("Line2", 4920, 240, 4920, 6600).named("Rule between the lines and the remove buttons"),
-            Line("Line1", 0, 6600, 5880, 6600).named("Rule above the total"),
+            Label("Label3", QT_TRANSLATE_NOOP("frmCosts", "Total:"), {1766, 6720, 495, 255}, 12).centred(),
+            Label("Label6", "$", {2366, 6720, 135, 255}, 14)
+                .inFont({"MS Sans Serif", 9.75})
+                .named(QT_TRANSLATE_NOOP("frmCosts", "Dollars")),
+            Label("lblTotalProjectCost", "", {2494, 6720, 1575, 255}, 13).named(QT_TRANSLATE_NOOP("frmCosts", "Total")),
+            Line("Line3", 0, 840, 5880, 840).named(QT_TRANSLATE_NOOP("frmCosts", "Rule under the headings")),
+            Line("Line2", 4920, 240, 4920, 6600)
+                .named(QT_TRANSLATE_NOOP("frmCosts", "Rule between the lines and the remove buttons")),
+            Line("Line1", 0, 6600, 5880, 6600).named(QT_TRANSLATE_NOOP("frmCosts", "Rule above the total")),
         });
     return controls;
 }
@@ -89,7 +92,7 @@ QString proposedPath(const QString &suffix)
     if (folder.isEmpty())
         folder = QDir::homePath();
     return QDir(folder).filePath(
-        QStringLiteral("cost-list-%1.%2").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")), suffix));
+        CostList::tr("cost-list-%1.%2").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")), suffix));
 }
 
 QString regionalLongDate()
@@ -103,9 +106,9 @@ void saveWhole(const QString &path, const std::function<bool(QIODevice &)> &writ
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
         return;
-    ShowMessage(QStringLiteral("The cost list could not be saved as \"%1\".\n\n%2")
+    ShowMessage(CostList::tr("The cost list could not be saved as \"%1\".\n\n%2")
                     .arg(QDir::toNativeSeparators(path), file.errorString()),
-                QStringLiteral("Error"), Critical);
+                ErrorTitle(), Critical);
 }
 
 } // namespace
@@ -114,7 +117,7 @@ const FormLayout &CostList::layout() const
 {
     static const FormLayout kLayout{.name = QStringLiteral("frmCosts"),
                                     .caption = QString(),
-                                    .spokenName = QStringLiteral("Cost list"),
+                                    .spokenName = QT_TR_NOOP("Cost list"),
                                     .client = {5835, 6975},
                                     .back = kCalculatorBack,
                                     .icon = false,
@@ -133,6 +136,9 @@ void CostList::wire()
     onEvent("Label1", [this](QEvent *event) { return dragByTitle(event); });
 
     total_ = controlAs<QLabel>("lblTotalProjectCost");
+    // Where a language's word for it is too wide for the button, its caption is a sign; it is still
+    // heard as the word.
+    control("cmdHide")->setAccessibleName(tr("Hide", "spoken name"));
     grip_.reset();
 
     // The list's own menu: right-click, the Menu key or Shift+F10 anywhere on it but the title
@@ -151,10 +157,10 @@ void CostList::wire()
                                   at->mapToGlobal(at->rect().center()));
         QApplication::sendEvent(at, &request);
     });
-    addAction("itmCopyCosts", "&Copy", QKeySequence::Copy, &CostList::itmCopyCosts_Click);
-    addAction("itmSaveCosts", "&Save as CSV...", QKeySequence::Save, &CostList::itmSaveCosts_Click);
-    addAction("itmExportCostsPdf", "&Export as PDF...", QKeySequence(), &CostList::itmExportCostsPdf_Click);
-    addAction("itmPrintCosts", "&Print...", QKeySequence::Print, &CostList::itmPrintCosts_Click);
+    addAction("itmCopyCosts", tr("&Copy"), QKeySequence::Copy, &CostList::itmCopyCosts_Click);
+    addAction("itmSaveCosts", tr("&Save as CSV..."), QKeySequence::Save, &CostList::itmSaveCosts_Click);
+    addAction("itmExportCostsPdf", tr("&Export as PDF..."), QKeySequence(), &CostList::itmExportCostsPdf_Click);
+    addAction("itmPrintCosts", tr("&Print..."), QKeySequence::Print, &CostList::itmPrintCosts_Click);
     // Tied to the controls, so a change after an unload finds nothing to draw on.
     QObject::connect(&model_, &CostModel::changed, view(), [this] { RunHandler([this] { draw(); }); });
 }
@@ -189,7 +195,10 @@ void CostList::post(Material material, const QString &line, Double cost, const D
         return;
     switch (model_.post(material, line, cost, record)) {
     case CostModel::Posted::Duplicate: return ShowMessage(duplicate.text, duplicate.title, duplicate.style);
-    case CostModel::Posted::Full: return ShowMessage(kFullList, QStringLiteral("Error"), Critical);
+    case CostModel::Posted::Full:
+        return ShowMessage(tr("The cost list is full: it holds twelve lines. Please remove a line before adding a new "
+                              "one."),
+                           ErrorTitle(), Critical);
     case CostModel::Posted::Yes: break;
     }
 }
@@ -197,7 +206,7 @@ void CostList::post(Material material, const QString &line, Double cost, const D
 void CostList::cmdRemove_Click(int Index)
 {
     if (!model_.remove(Index))
-        ShowMessage(QStringLiteral("There is no value for you to delete."), QStringLiteral("Error"), Critical);
+        ShowMessage(tr("There is no value for you to delete."), ErrorTitle(), Critical);
 }
 
 void CostList::cmdHide_Click()
@@ -283,8 +292,8 @@ void CostList::itmCopyCosts_Click()
 
 void CostList::itmSaveCosts_Click()
 {
-    const QString path = AskSaveFileName(QStringLiteral("Save the Cost List"), proposedPath(QStringLiteral("csv")),
-                                         QStringLiteral("CSV files (*.csv)"));
+    const QString path =
+        AskSaveFileName(tr("Save the Cost List"), proposedPath(QStringLiteral("csv")), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     const QByteArray csv = costTableAsCsv(costTable(model_), regionalCsvSeparator());
@@ -293,14 +302,14 @@ void CostList::itmSaveCosts_Click()
 
 void CostList::itmExportCostsPdf_Click()
 {
-    const QString path = AskSaveFileName(QStringLiteral("Export the Cost List as PDF"),
-                                         proposedPath(QStringLiteral("pdf")), QStringLiteral("PDF files (*.pdf)"));
+    const QString path = AskSaveFileName(tr("Export the Cost List as PDF"), proposedPath(QStringLiteral("pdf")),
+                                         tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     const CostTable table = costTable(model_);
     saveWhole(path, [&](QIODevice &file) {
         QPdfWriter pdf(&file);
-        pdf.setTitle(QStringLiteral("Cost List"));
+        pdf.setTitle(costPageTitle());
         pdf.setCreator(kAppTitle);
         pdf.setPageSize(QPageSize(regionalPageSize()));
         pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
@@ -311,14 +320,14 @@ void CostList::itmExportCostsPdf_Click()
 void CostList::itmPrintCosts_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Cost List"));
+    printer.setDocName(costPageTitle());
     printer.setPageSize(QPageSize(regionalPageSize()));
     printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     if (!AskPrinter(printer))
         return;
     if (!drawCostPage(costTable(model_), regionalLongDate(), printer))
-        ShowMessage(QStringLiteral("The cost list could not be printed on \"%1\".").arg(printer.printerName()),
-                    QStringLiteral("Error"), Critical);
+        ShowMessage(tr("The cost list could not be printed on \"%1\".").arg(printer.printerName()), ErrorTitle(),
+                    Critical);
 }
 
 void CostList::showTotal(const QString &caption)
@@ -328,7 +337,7 @@ void CostList::showTotal(const QString &caption)
     if (label->text() == caption)
         return;
     label->setText(caption);
-    label->setAccessibleName(QStringLiteral("Total: $") + caption);
+    label->setAccessibleName(tr("Total: $%1").arg(caption));
 }
 
 bool CostList::explainClippedLine(const QString &name, QEvent *event)

@@ -23,6 +23,9 @@ struct DuplicateMessage {
 };
 
 class CostList : public Form {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmCosts)
+
 public:
     explicit CostList(FormHost &host) : Form(host) {}
 

@@ -10,17 +10,24 @@ namespace {
 
 // Rows and columns alike, in the order they are laid out and worked through.
 struct Unit {
-    QString key;  // as in the control names: txtcm, lblcm_m
-    QString name; // as a person says it
-    int column;   // left edge of the unit's result column, in twips
-    int row;      // top of the unit's row, in twips
+    QString key;             // as in the control names: txtcm, lblcm_m
+    const char *name;        // as a person says it first in a sentence
+    const char *midSentence; // the same within a sentence
+    const char *row;         // the row title
+    const char *column;      // the column title
+    int left;                // left edge of the unit's result column, in twips
+    int top;                 // top of the unit's row, in twips
 };
 
 const std::array<Unit, 4> kUnits{{
-    {"cm", "Centimetres", 2280, 720},
-    {"m", "Metres", 3000, 1080},
-    {"in", "Inches", 3720, 1440},
-    {"ft", "Feet", 4440, 1800},
+    {"cm", QT_TRANSLATE_NOOP("frmLength", "Centimetres"), QT_TRANSLATE_NOOP("frmLength", "centimetres"),
+     QT_TRANSLATE_NOOP("frmLength", "Centimetres(cm)"), QT_TRANSLATE_NOOP("frmLength", "cm."), 2280, 720},
+    {"m", QT_TRANSLATE_NOOP("frmLength", "Metres"), QT_TRANSLATE_NOOP("frmLength", "metres"),
+     QT_TRANSLATE_NOOP("frmLength", "Meters(m)"), QT_TRANSLATE_NOOP("frmLength", "m."), 3000, 1080},
+    {"in", QT_TRANSLATE_NOOP("frmLength", "Inches"), QT_TRANSLATE_NOOP("frmLength", "inches"),
+     QT_TRANSLATE_NOOP("frmLength", "Inches(in)"), QT_TRANSLATE_NOOP("frmLength", "in."), 3720, 1440},
+    {"ft", QT_TRANSLATE_NOOP("frmLength", "Feet"), QT_TRANSLATE_NOOP("frmLength", "feet"),
+     QT_TRANSLATE_NOOP("frmLength", "Feet(ft)"), QT_TRANSLATE_NOOP("frmLength", "ft."), 4440, 1800},
 }};
 
 // Each factor is a constant of its own, not worked out from the others, so the table is not
@@ -46,31 +53,31 @@ QString cell(const Unit &typed, const Unit &result)
 std::vector<ControlSpec> lengthControls()
 {
     std::vector<ControlSpec> controls;
-    const QString rowTitles[] = {"Centimetres(cm)", "Meters(m)", "Inches(in)", "Feet(ft)"};
-    const QString columnTitles[] = {"cm.", "m.", "in.", "ft."};
     for (int i = 0; i < 4; ++i) {
         const Unit &unit = kUnits[i];
         const QString title = "Label" + QString::number(21 + i);
-        controls.push_back(TextBox(inputBox(unit), {240, unit.row, 495, 285}, i)
+        controls.push_back(TextBox(inputBox(unit), {240, unit.top, 495, 285}, i)
                                .centred()
                                .labelledBy(title)
-                               .tooltip("A length in " + unit.name.toLower() + " to convert"));
-        controls.push_back(Label(title, rowTitles[i], {840, unit.row, 1215, 255}).centred());
+                               .tooltip(QT_TRANSLATE_NOOP("frmLength", "A length in %1 to convert"))
+                               .filledWith({unit.midSentence}));
+        controls.push_back(Label(title, unit.row, {840, unit.top, 1215, 255}).centred());
     }
     for (int i = 0; i < 4; ++i)
-        controls.push_back(Label("Label" + QString::number(1 + i), columnTitles[i], {kUnits[i].column, 360, 615, 255})
+        controls.push_back(Label("Label" + QString::number(1 + i), kUnits[i].column, {kUnits[i].left, 360, 615, 255})
                                .centred()
                                .bold());
     for (const Unit &typed : kUnits)
         for (const Unit &result : kUnits)
-            controls.push_back(Label(cell(typed, result), "", {result.column, typed.row, 615, 255})
+            controls.push_back(Label(cell(typed, result), "", {result.left, typed.top, 615, 255})
                                    .centred()
-                                   .named(typed.name + " in " + result.name.toLower())
+                                   .named(QT_TRANSLATE_NOOP("frmLength", "%1 in %2"))
+                                   .filledWith({typed.name, result.midSentence})
                                    .asResult());
-    controls.push_back(
-        Button("Command1", "Calculate", {3000, 2400, 1215, 375}, 4).tooltip("Convert every length typed on the left"));
-    controls.push_back(
-        Button("cmdClear", "Clear All", {4440, 2400, 855, 375}, 5).tooltip("Set every length and result to 0"));
+    controls.push_back(Button("Command1", QT_TRANSLATE_NOOP("frmLength", "Calculate"), {3000, 2400, 1215, 375}, 4)
+                           .tooltip(QT_TRANSLATE_NOOP("frmLength", "Convert every length typed on the left")));
+    controls.push_back(Button("cmdClear", QT_TRANSLATE_NOOP("frmLength", "Clear All"), {4440, 2400, 855, 375}, 5)
+                           .tooltip(QT_TRANSLATE_NOOP("frmLength", "Set every length and result to 0")));
     // The rules after the cells, so that no cell paints over them.
     int rule = 0;
     for (int x : {2160, 3000, 3720, 4440, 5160})
@@ -85,7 +92,7 @@ std::vector<ControlSpec> lengthControls()
 const FormLayout &LengthTable::layout() const
 {
     static const FormLayout kLayout{.name = QStringLiteral("frmLength"),
-                                    .caption = QStringLiteral("Length Conversions"),
+                                    .caption = QT_TR_NOOP("Length Conversions"),
                                     .client = {5430, 3015},
                                     .back = kCalculatorBack,
                                     .controls = lengthControls()};

@@ -6,6 +6,9 @@
 namespace corvane {
 
 class LengthTable : public Form {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmLength)
+
 public:
     explicit LengthTable(FormHost &host) : Form(host) {}
 

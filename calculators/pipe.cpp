@@ -36,29 +36,30 @@ const FormLayout &PipeCalculator::layout() const
 {
     static const FormLayout kLayout{
         .name = QStringLiteral("frmPipe"),
-        .caption = QStringLiteral("Pipe Volumes"),
+        .caption = QT_TR_NOOP("Pipe Volumes"),
         .client = {3615, 2760},
         .back = kCalculatorBack,
         .controls = {
             TextBox("txtPipeD", {240, 360, 1335, 285}, 0)
                 .labelledBy("Label1")
-                .tooltip("Inside diameter of the pipe, in the unit chosen below"),
-            Label("Label1", "Pipe Diameter", {360, 720, 1095, 255}, 1).centred(),
+                .tooltip(QT_TR_NOOP("Inside diameter of the pipe, in the unit chosen below")),
+            Label("Label1", QT_TR_NOOP("Pipe Diameter"), {360, 720, 1095, 255}, 1).centred(),
             TextBox("txtPipeL", {2040, 360, 1335, 285}, 2)
                 .labelledBy("Label2")
-                .tooltip("Length of the pipe, in the unit chosen below"),
-            Label("Label2", "Pipe Length", {2160, 720, 1095, 255}, 3).centred(),
-            Button("cmdCalculate", "Calculate", {1200, 1200, 1215, 375}, 4)
-                .tooltip("Work out the volume in litres and gallons"),
+                .tooltip(QT_TR_NOOP("Length of the pipe, in the unit chosen below")),
+            Label("Label2", QT_TR_NOOP("Pipe Length"), {2160, 720, 1095, 255}, 3).centred(),
+            Button("cmdCalculate", QT_TR_NOOP("Calculate"), {1200, 1200, 1215, 375}, 4)
+                .tooltip(QT_TR_NOOP("Work out the volume in litres and gallons")),
             TextBox("txtVolumeG", {240, 2040, 1335, 285}, 5).asOutput().labelledBy("Label3"),
-            Label("Label3", "Volume In Gallons", {240, 2400, 1335, 255}, 6).centred(),
+            Label("Label3", QT_TR_NOOP("Volume In Gallons"), {240, 2400, 1335, 255}, 6).centred(),
             TextBox("txtVolumeL", {2040, 2040, 1335, 285}, 7).asOutput().labelledBy("Label4"),
-            Label("Label4", "Volume In Liters", {2040, 2400, 1335, 255}, 8).centred(),
-            Option("optCm", "cm.", {480, 1080, 615, 255}, 9)
+            Label("Label4", QT_TR_NOOP("Volume In Liters"), {2040, 2400, 1335, 255}, 8).centred(),
+            Option("optCm", QT_TR_NOOP("cm."), {480, 1080, 615, 255}, 9)
                 .initiallySelected()
-                .tooltip("Diameter and length are in centimetres"),
-            Option("optIn", "in.", {480, 1440, 615, 255}, 10).tooltip("Diameter and length are in inches"),
-            Button("cmdClear", "Clear All", {1440, 0, 735, 255}, 11).tooltip("Empty every box"),
+                .tooltip(QT_TR_NOOP("Diameter and length are in centimetres")),
+            Option("optIn", QT_TR_NOOP("in."), {480, 1440, 615, 255}, 10)
+                .tooltip(QT_TR_NOOP("Diameter and length are in inches")),
+            Button("cmdClear", QT_TR_NOOP("Clear All"), {1440, 0, 735, 255}, 11).tooltip(QT_TR_NOOP("Empty every box")),
         }};
     return kLayout;
 }
@@ -72,9 +73,9 @@ void PipeCalculator::wire()
 void PipeCalculator::cmdCalculate_Click()
 {
     if (!IsNumericText(text("txtPipeD")))
-        return ShowMessage("Please enter a value in the Pipe Diameter Box", "Error", Critical);
+        return ShowMessage(tr("Please enter a value in the Pipe Diameter Box"), ErrorTitle(), Critical);
     if (!IsNumericText(text("txtPipeL")))
-        return ShowMessage("Please enter a value in the Pipe Length Box", "Error", Critical);
+        return ShowMessage(tr("Please enter a value in the Pipe Length Box"), ErrorTitle(), Critical);
     const Double d = TextToDouble(text("txtPipeD"));
     const Double l = TextToDouble(text("txtPipeL"));
     std::optional<Volumes> result;

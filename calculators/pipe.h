@@ -6,6 +6,9 @@
 namespace corvane {
 
 class PipeCalculator : public Form {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmPipe)
+
 public:
     using Form::Form;
 

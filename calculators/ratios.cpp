@@ -8,9 +8,12 @@
 namespace corvane {
 namespace {
 
-const QString kHeading = QStringLiteral("Country Ratios:");
-const QString kUsa = QStringLiteral("USA = 1 Cement x 2 Sand x 4 Gravel");
-const QString kDr = QStringLiteral("DR  =  1 Cement x 3 Sand x 3 Gravel");
+// The three lines of the ratio text: the heading and one line for each mix.
+QStringList ratioTextLines()
+{
+    return {RatiosDialog::tr("Country Ratios:"), RatiosDialog::tr("USA = 1 Cement x 2 Sand x 4 Gravel"),
+            RatiosDialog::tr("DR  =  1 Cement x 3 Sand x 3 Gravel")};
+}
 
 // The lines a label breaks its caption into at its width, without the blanks that hang at
 // either end of a line.
@@ -34,43 +37,46 @@ QStringList wrappedLines(const QLabel &label, const QString &text)
 
 } // namespace
 
+// The runs of blanks after the heading and after the first mix are what wrap each line onto one
+// of its own.
 QString RatiosDialog::ratioText()
 {
-    return QStringLiteral("Country Ratios:                      ") +
-           QStringLiteral("                     USA = 1 Cement x 2 Sand x 4 ") +
-           QStringLiteral("Gravel             DR  =  1 Cement x 3 Sand x 3 Gravel");
+    const QStringList lines = ratioTextLines();
+    return lines[0] + QString(43, QLatin1Char(' ')) + lines[1] + QString(13, QLatin1Char(' ')) + lines[2];
 }
 
 QString RatiosDialog::ratioLines()
 {
-    return kHeading + QLatin1Char('\n') + kUsa + QLatin1Char('\n') + kDr;
+    return ratioTextLines().join(QLatin1Char('\n'));
 }
 
 const FormLayout &RatiosDialog::layout() const
 {
     static const FormLayout kLayout{
         .name = QStringLiteral("frmAboutRatios"),
-        .caption = QStringLiteral("Ratios"),
+        .caption = QT_TR_NOOP("Ratios"),
         .client = {5730, 3120},
         .icon = false,
         .frame = Frame::TopLevel,
         .controls = {
-            Picture("Picture1", ":/hammer45.png", {120, 240, 735, 735}, 4).named("Claw hammer"),
+            Picture("Picture1", ":/hammer45.png", {120, 240, 735, 735}, 4).named(QT_TR_NOOP("Claw hammer")),
             Label("lblTitle", "Corvane", {1050, 240, 3885, 480}, 2)
                 .inFont({"MS Sans Serif", 18})
                 .colours(std::nullopt, 0x00000000),
-            Label("lblVersion", "Version: 1.0", {1050, 780, 3885, 225}, 3).bold(),
+            Label("lblVersion", QT_TR_NOOP("Version: 1.0"), {1050, 780, 3885, 225}, 3).bold(),
             Label("lblDescription", "", {1050, 1125, 3885, 1170}, 1)
                 .bold()
                 .colours(std::nullopt, 0x00000000)
-                .named("Country Ratios")
+                .named(QT_TR_NOOP("Country Ratios"))
                 .asResult(),
-            Line(element("Line1", 1), 90, 2445, 5654, 2445).colours(std::nullopt, 0x00808080).named("Separator"),
+            Line(element("Line1", 1), 90, 2445, 5654, 2445)
+                .colours(std::nullopt, 0x00808080)
+                .named(QT_TR_NOOP("Separator")),
             Line(element("Line1", 0), 105, 2460, 5654, 2460)
                 .colours(std::nullopt, 0x00FFFFFF)
                 .width(2)
-                .named("Separator"),
-            Button("cmdOK", "OK", {2280, 2625, 1140, 345}, 0).tooltip("Close this window"),
+                .named(QT_TR_NOOP("Separator")),
+            Button("cmdOK", QT_TR_NOOP("OK"), {2280, 2625, 1140, 345}, 0).tooltip(QT_TR_NOOP("Close this window")),
         }};
     return kLayout;
 }
@@ -108,8 +114,7 @@ void RatiosDialog::Form_Load()
     const QString text = ratioText();
     // The blanks only line the ratios up where the label's font is as wide as it was drawn
     // for; elsewhere the same three lines are spelt out.
-    const bool wrapsAsDrawn =
-        description->wordWrap() && wrappedLines(*description, text) == QStringList{kHeading, kUsa, kDr};
+    const bool wrapsAsDrawn = description->wordWrap() && wrappedLines(*description, text) == ratioTextLines();
     description->setText(wrapsAsDrawn ? text : ratioLines());
 }
 

@@ -7,6 +7,9 @@
 namespace corvane {
 
 class RatiosDialog : public Form {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmAboutRatios)
+
 public:
     using Form::Form;
 

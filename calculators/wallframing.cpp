@@ -15,52 +15,63 @@ const FormLayout &WallFramingCalculator::layout() const
 {
     static const FormLayout kLayout{
         .name = QStringLiteral("frmWallFraming"),
-        .caption = QStringLiteral("Wall Framing"),
+        .caption = QT_TR_NOOP("Wall Framing"),
         .client = {3615, 6375},
         .back = kCalculatorBack,
         .border = Border::FixedSingle,
         .controls = {
-            TextBox("txtLength", {480, 360, 1215, 285}, 0).labelledBy("Label1").tooltip("Wall length, in feet"),
-            TextBox("txtHeight", {1920, 360, 1215, 285}, 1).labelledBy("Label2").tooltip("Wall height, in feet"),
-            Button("cmdGo", "Go!", {1320, 3000, 975, 375}, 2)
-                .tooltip("Count the boards for the wall, size and spacing chosen above"),
+            TextBox("txtLength", {480, 360, 1215, 285}, 0)
+                .labelledBy("Label1")
+                .tooltip(QT_TR_NOOP("Wall length, in feet")),
+            TextBox("txtHeight", {1920, 360, 1215, 285}, 1)
+                .labelledBy("Label2")
+                .tooltip(QT_TR_NOOP("Wall height, in feet")),
+            Button("cmdGo", QT_TR_NOOP("Go!"), {1320, 3000, 975, 375}, 2)
+                .tooltip(QT_TR_NOOP("Count the boards for the wall, size and spacing chosen above")),
             TextBox("txtPrice", {1200, 4320, 1215, 285}, 3)
                 .labelledBy("Label4")
-                .tooltip("Price of one board, in dollars"),
-            Button("cmdGo2", "Go!", {1320, 5040, 975, 375}, 4).tooltip("Work out the cost of the boards counted above"),
+                .tooltip(QT_TR_NOOP("Price of one board, in dollars")),
+            Button("cmdGo2", QT_TR_NOOP("Go!"), {1320, 5040, 975, 375}, 4)
+                .tooltip(QT_TR_NOOP("Work out the cost of the boards counted above")),
             TextBox("txtCost", {1200, 5520, 1215, 285}, 5)
                 .asOutput()
                 .labelledBy("Label5")
-                .tooltip("Cost of the boards, in dollars"),
-            Label("Label1", "Wall Length in Feet", {480, 720, 1215, 375}, 6).centred(),
-            Label("Label2", "Wall Heigth in Feet", {1920, 720, 1215, 375}, 7).centred(),
-            Label("Label4", "Price per Board", {1200, 4680, 1215, 255}, 8).centred(),
-            Label("Label5", "Cost", {1440, 5880, 735, 255}, 9).centred(),
-            Button("cmdAdd", "Add to Price List", {1080, 6120, 1455, 255}, 10)
-                .tooltip("Post the boards and their cost to the cost list"),
+                .tooltip(QT_TR_NOOP("Cost of the boards, in dollars")),
+            Label("Label1", QT_TR_NOOP("Wall Length in Feet"), {480, 720, 1215, 375}, 6).centred(),
+            Label("Label2", QT_TR_NOOP("Wall Heigth in Feet"), {1920, 720, 1215, 375}, 7).centred(),
+            Label("Label4", QT_TR_NOOP("Price per Board"), {1200, 4680, 1215, 255}, 8).centred(),
+            Label("Label5", QT_TR_NOOP("Cost"), {1440, 5880, 735, 255}, 9).centred(),
+            Button("cmdAdd", QT_TR_NOOP("Add to Price List"), {1080, 6120, 1455, 255}, 10)
+                .tooltip(QT_TR_NOOP("Post the boards and their cost to the cost list")),
             Label(element("Label6", 0), "$", {1080, 5400, 135, 255}, 11).inFont({"MS Sans Serif", 9.75}),
             Label(element("Label6", 1), "$", {1080, 4200, 135, 255}, 12).inFont({"MS Sans Serif", 9.75}),
-            Button("cmdClear", "Clear All", {1440, 0, 735, 255}, 13)
-                .tooltip("Empty every box and start the count and price again from 0"),
+            Button("cmdClear", QT_TR_NOOP("Clear All"), {1440, 0, 735, 255}, 13)
+                .tooltip(QT_TR_NOOP("Empty every box and start the count and price again from 0")),
             TextBox("txtStudLength", {1200, 1200, 1215, 285}, 14)
                 .labelledBy("Label3")
-                .tooltip("Length of one board, in feet"),
-            Label("Label3", "Length of Boards in Feet", {1200, 1560, 1215, 375}, 15).centred(),
+                .tooltip(QT_TR_NOOP("Length of one board, in feet")),
+            Label("Label3", QT_TR_NOOP("Length of Boards in Feet"), {1200, 1560, 1215, 375}, 15).centred(),
             // The count sits right-aligned against the "X" and the board length left-aligned after the
             // size, so both labels reach out into the free row on their far side: a count of a long
             // wall (244.9116) or a board of 12.25 feet must not lose digits.
-            Label("lblAmount1", "", {240, 3600, 1335, 255}, 16).rightAligned().named("Number of boards").asResult(),
-            Label("lblAmount2", "", {2040, 3600, 495, 255}, 17).rightAligned().named("Board size").asResult(),
+            Label("lblAmount1", "", {240, 3600, 1335, 255}, 16)
+                .rightAligned()
+                .named(QT_TR_NOOP("Number of boards"))
+                .asResult(),
+            Label("lblAmount2", "", {2040, 3600, 495, 255}, 17)
+                .rightAligned()
+                .named(QT_TR_NOOP("Board size"))
+                .asResult(),
             Label("Label9", "X", {1680, 3600, 255, 255}, 18).centred().bold(),
-            Check("chk2x4", "2 x 4 Studs", {240, 2160, 1335, 255}, 19)
-                .tooltip("Boards of size 2 x 4; works in a pair with 2 x 6, ticking one clears the other"),
-            Check("chk2x6", "2 x 6 Studs", {240, 2520, 1335, 255}, 20)
-                .tooltip("Boards of size 2 x 6; works in a pair with 2 x 4, ticking one clears the other"),
-            Check("chk16OC", "Studs 16\" OC", {2040, 2160, 1335, 255}, 21)
-                .tooltip("Studs 16 inches apart, centre to centre; works in a pair with 24 inches"),
-            Check("chk24OC", "Studs 24\" OC", {2040, 2520, 1335, 255}, 22)
-                .tooltip("Studs 24 inches apart, centre to centre; works in a pair with 16 inches"),
-            Label("lblAmount3", "", {2640, 3600, 915, 255}, 23).named("Board length, in feet").asResult(),
+            Check("chk2x4", QT_TR_NOOP("2 x 4 Studs"), {240, 2160, 1335, 255}, 19)
+                .tooltip(QT_TR_NOOP("Boards of size 2 x 4; works in a pair with 2 x 6, ticking one clears the other")),
+            Check("chk2x6", QT_TR_NOOP("2 x 6 Studs"), {240, 2520, 1335, 255}, 20)
+                .tooltip(QT_TR_NOOP("Boards of size 2 x 6; works in a pair with 2 x 4, ticking one clears the other")),
+            Check("chk16OC", QT_TR_NOOP("Studs 16\" OC"), {2040, 2160, 1335, 255}, 21)
+                .tooltip(QT_TR_NOOP("Studs 16 inches apart, centre to centre; works in a pair with 24 inches")),
+            Check("chk24OC", QT_TR_NOOP("Studs 24\" OC"), {2040, 2520, 1335, 255}, 22)
+                .tooltip(QT_TR_NOOP("Studs 24 inches apart, centre to centre; works in a pair with 16 inches")),
+            Label("lblAmount3", "", {2640, 3600, 915, 255}, 23).named(QT_TR_NOOP("Board length, in feet")).asResult(),
             Line("Line2", 1800, 2160, 1800, 2760),
             Line("Line1", 0, 4080, 3720, 4080),
         }};
@@ -80,13 +91,13 @@ void WallFramingCalculator::wire()
 void WallFramingCalculator::cmdGo_Click()
 {
     if (!IsNumericText(text("txtLength")))
-        return ShowMessage("Please Enter a Number in the Length Box", "Error", Critical);
+        return ShowMessage(tr("Please Enter a Number in the Length Box"), ErrorTitle(), Critical);
     const Money length = TextToMoney(text("txtLength"));
     if (!IsNumericText(text("txtHeight")))
-        return ShowMessage("Please Enter a Number in the Heigth Box", "Error", Critical);
+        return ShowMessage(tr("Please Enter a Number in the Heigth Box"), ErrorTitle(), Critical);
     const Money height = TextToMoney(text("txtHeight"));
     if (!IsNumericText(text("txtStudLength")))
-        return ShowMessage("Please Enter a Number in the Length of Boards Box", "Error", Critical);
+        return ShowMessage(tr("Please Enter a Number in the Length of Boards Box"), ErrorTitle(), Critical);
     const Money boardLength = TextToMoney(text("txtStudLength"));
 
     // Should both boxes of a pair be ticked, the first of the pair is taken.
@@ -96,14 +107,14 @@ void WallFramingCalculator::cmdGo_Click()
     else if (value("chk2x6") == 1)
         boardSize = QStringLiteral("2 x 6");
     else
-        return ShowMessage("Please check one of the Board Size Boxes", "Error", Critical);
+        return ShowMessage(tr("Please check one of the Board Size Boxes"), ErrorTitle(), Critical);
     Int16 spacing = 0;
     if (value("chk16OC") == 1)
         spacing = 16;
     else if (value("chk24OC") == 1)
         spacing = 24;
     else
-        return ShowMessage("Please check one of the OC Boxes", "Error", Critical);
+        return ShowMessage(tr("Please check one of the OC Boxes"), ErrorTitle(), Critical);
 
     const Money lengthInches = MoneyMulInt16(length, kInchesPerFoot);
     const Money heightInches = MoneyMulInt16(height, kInchesPerFoot);
@@ -131,7 +142,7 @@ void WallFramingCalculator::cmdGo_Click()
 void WallFramingCalculator::cmdGo2_Click()
 {
     if (!IsNumericText(text("txtPrice")))
-        return ShowMessage("Please Enter a Number in the Price Box", "Error", Critical);
+        return ShowMessage(tr("Please Enter a Number in the Price Box"), ErrorTitle(), Critical);
     curCost = TextToMoney(text("txtPrice"));
     curPrice = MoneyMul(curWoodAmount, curCost);
     setText("txtCost", MoneyToText(curPrice));
@@ -143,18 +154,17 @@ void WallFramingCalculator::cmdGo2_Click()
 void WallFramingCalculator::cmdAdd_Click()
 {
     const QString boardLength = strBoardSize.isEmpty() ? QString() : MoneyToText(curBoardLength);
-    const QString line = QStringLiteral("Wall Framing   =   ") + MoneyToText(curWoodAmount) + QLatin1Char(' ') +
-                         strBoardSize + QStringLiteral(" x ") + boardLength + QStringLiteral(" = ") +
+    const QString line = tr("Wall Framing") + QStringLiteral("   =   ") + MoneyToText(curWoodAmount) +
+                         QLatin1Char(' ') + strBoardSize + QStringLiteral(" x ") + boardLength + QStringLiteral(" = ") +
                          MoneyToText(curCost);
     // The unit says what one counted board is; a count not yet made has no size to name.
-    const QString unit = strBoardSize.isEmpty()
-                             ? QStringLiteral("boards")
-                             : QStringLiteral("boards, %1 x %2 ft").arg(strBoardSize, MoneyToText(curBoardLength));
+    const QString unit =
+        strBoardSize.isEmpty() ? tr("boards") : tr("boards, %1 x %2 ft").arg(strBoardSize, MoneyToText(curBoardLength));
     postToCosts(Material::Wood, line, MoneyToDouble(curPrice),
-                {"You already have a Wall Framing Total on the Costs List. Please remove the existing one "
-                 "before adding a new one.",
-                 "Error", Critical},
-                {"Wall framing", MoneyToText(curWoodAmount), unit, MoneyToText(curCost), MoneyToText(curPrice)});
+                {tr("You already have a Wall Framing Total on the Costs List. Please remove the existing one "
+                    "before adding a new one."),
+                 ErrorTitle(), Critical},
+                {tr("Wall framing"), MoneyToText(curWoodAmount), unit, MoneyToText(curCost), MoneyToText(curPrice)});
 }
 
 // Starts the window over, figures included; a line already on the cost list stays there.

@@ -7,6 +7,9 @@
 namespace corvane {
 
 class WallFramingCalculator : public PricingCalculator {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmWallFraming)
+
 public:
     using PricingCalculator::PricingCalculator;
 

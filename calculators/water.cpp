@@ -10,27 +10,34 @@ const FormLayout &WaterCalculator::layout() const
     static const FormLayout kLayout{
         .name = QStringLiteral("frmWater"),
         .caption = QStringLiteral(""),
-        .spokenName = QStringLiteral("Water Volumes"),
+        .spokenName = QT_TR_NOOP("Water Volumes"),
         .client = {4455, 2985},
         .back = kCalculatorBack,
         .controls = {
-            TextBox("txtWidth", {240, 600, 1095, 285}, 0).labelledBy("Label1").tooltip("Basin width, in feet"),
-            TextBox("txtLength", {1680, 600, 1095, 285}, 1).labelledBy("Label2").tooltip("Basin length, in feet"),
-            TextBox("txtDepth", {3120, 600, 1095, 285}, 2).labelledBy("Label3").tooltip("Depth of the water, in feet"),
-            Button("Command1", "Calculate", {1680, 1200, 1095, 255}, 3)
-                .tooltip("Work out the cubic feet, gallons, pounds and tons of water"),
-            Label("Label1", "Width", {480, 360, 495, 255}, 4),
-            Label("Label2", "Length", {1920, 360, 495, 255}, 5),
-            Label("Label3", "Depth", {3360, 360, 495, 255}, 6),
-            Label("Label4", "Square Feet", {240, 1800, 975, 255}, 7).centred(),
+            TextBox("txtWidth", {240, 600, 1095, 285}, 0)
+                .labelledBy("Label1")
+                .tooltip(QT_TR_NOOP("Basin width, in feet")),
+            TextBox("txtLength", {1680, 600, 1095, 285}, 1)
+                .labelledBy("Label2")
+                .tooltip(QT_TR_NOOP("Basin length, in feet")),
+            TextBox("txtDepth", {3120, 600, 1095, 285}, 2)
+                .labelledBy("Label3")
+                .tooltip(QT_TR_NOOP("Depth of the water, in feet")),
+            Button("Command1", QT_TR_NOOP("Calculate"), {1680, 1200, 1095, 255}, 3)
+                .tooltip(QT_TR_NOOP("Work out the cubic feet, gallons, pounds and tons of water")),
+            Label("Label1", QT_TR_NOOP("Width"), {480, 360, 495, 255}, 4),
+            Label("Label2", QT_TR_NOOP("Length"), {1920, 360, 495, 255}, 5),
+            Label("Label3", QT_TR_NOOP("Depth"), {3360, 360, 495, 255}, 6),
+            Label("Label4", QT_TR_NOOP("Square Feet"), {240, 1800, 975, 255}, 7).centred(),
             Label("lblSquerefeet", "", {240, 2160, 975, 255}, 8).labelledBy("Label4").asResult(),
             Label("lblGallons", "", {1680, 2160, 1095, 255}, 9).labelledBy("Label5").asResult(),
-            Label("Label5", "Gallons", {1680, 1800, 1095, 255}, 10).centred(),
+            Label("Label5", QT_TR_NOOP("Gallons"), {1680, 1800, 1095, 255}, 10).centred(),
             Label("lblWaterWeight", "", {3240, 2160, 975, 255}, 11).labelledBy("Label6").asResult(),
-            Label("Label6", "lbs. of Water", {3240, 1800, 975, 255}, 12).centred(),
+            Label("Label6", QT_TR_NOOP("lbs. of Water"), {3240, 1800, 975, 255}, 12).centred(),
             Label("lblTonsofWater", "", {1680, 2400, 1095, 255}, 13).labelledBy("Label8").asResult(),
-            Label("Label8", "Tons of Water", {1680, 2640, 1095, 255}, 14).centred(),
-            Button("cmdClear", "Clear All", {1740, 0, 855, 255}, 15).tooltip("Empty every box and result"),
+            Label("Label8", QT_TR_NOOP("Tons of Water"), {1680, 2640, 1095, 255}, 14).centred(),
+            Button("cmdClear", QT_TR_NOOP("Clear All"), {1740, 0, 855, 255}, 15)
+                .tooltip(QT_TR_NOOP("Empty every box and result")),
         }};
     return kLayout;
 }
@@ -56,11 +63,11 @@ Double WaterCalculator::product()
 void WaterCalculator::Command1_Click()
 {
     if (!IsNumericText(text("txtWidth")))
-        return ShowMessage("Please enter a value in the Width Box", "Error", Critical);
+        return ShowMessage(tr("Please enter a value in the Width Box"), ErrorTitle(), Critical);
     if (!IsNumericText(text("txtLength")))
-        return ShowMessage("Please enter a value in the Length Box", "Error", Critical);
+        return ShowMessage(tr("Please enter a value in the Length Box"), ErrorTitle(), Critical);
     if (!IsNumericText(text("txtDepth")))
-        return ShowMessage("Please enter a value in the Depth Box", "Error", Critical);
+        return ShowMessage(tr("Please enter a value in the Depth Box"), ErrorTitle(), Critical);
 
     setText("lblSquerefeet", DoubleToText(product()));
     // The gallons come from the whole number of cubic feet (ties to even), while the label above

@@ -7,6 +7,9 @@
 namespace corvane {
 
 class WaterCalculator : public Form {
+    // The window\'s texts are translated under its name.
+    Q_DECLARE_TR_FUNCTIONS(frmWater)
+
 public:
     explicit WaterCalculator(FormHost &host) : Form(host) {}
 

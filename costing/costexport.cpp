@@ -1,5 +1,6 @@
 #include "costing/costexport.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -30,18 +31,26 @@ QString csvField(const QString &field, QChar separator)
 
 } // namespace
 
+QString costPageTitle()
+{
+    return QCoreApplication::translate("CostExport", "Cost List");
+}
+
 CostTable costTable(const CostModel &model)
 {
     CostTable table;
-    table.header = {QStringLiteral("Item"), QStringLiteral("Quantity"), QStringLiteral("Unit"),
-                    QStringLiteral("Unit price"), QStringLiteral("Cost")};
+    table.header = {
+        QCoreApplication::translate("CostExport", "Item"), QCoreApplication::translate("CostExport", "Quantity"),
+        QCoreApplication::translate("CostExport", "Unit"), QCoreApplication::translate("CostExport", "Unit price"),
+        QCoreApplication::translate("CostExport", "Cost")};
     for (int slot = 1; slot <= CostModel::kSlots; ++slot) {
         if (model.line(slot).isEmpty())
             continue;
         const CostRecord &r = model.record(slot);
         table.rows.append({r.item, r.quantity, r.unit, r.unitPrice, r.cost});
     }
-    table.rows.append({QStringLiteral("Total"), QString(), QString(), QString(), model.totalText()});
+    table.rows.append(
+        {QCoreApplication::translate("CostExport", "Total"), QString(), QString(), QString(), model.totalText()});
     return table;
 }
 
@@ -118,7 +127,7 @@ bool drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice
         p.drawText(QRectF(0, y, width, box.height()), align | Qt::TextWordWrap, text);
         y += box.height() + after;
     };
-    paragraph(QStringLiteral("Cost List"), font(18, true), Qt::AlignLeft, 1.5 * mm);
+    paragraph(costPageTitle(), font(18, true), Qt::AlignLeft, 1.5 * mm);
     paragraph(date, font(10, false), Qt::AlignLeft, 8 * mm);
 
     std::array<double, 6> edge{0};
@@ -157,7 +166,7 @@ bool drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice
 
     y += 3 * mm;
     const QString total = table.rows.isEmpty() ? QString() : table.rows.last().value(4);
-    paragraph(QStringLiteral("Total: $") + total, font(12, true), Qt::AlignRight, 0);
+    paragraph(QCoreApplication::translate("CostExport", "Total: $%1").arg(total), font(12, true), Qt::AlignRight, 0);
     return p.end();
 }
 

@@ -20,6 +20,8 @@ struct CostTable {
 };
 
 CostTable costTable(const CostModel &model);
+// The heading of the page, and the name of the document that carries it.
+QString costPageTitle();
 
 // Tab-separated, one row a line, so that a paste into a spreadsheet fills columns.
 QString costTableAsText(const CostTable &table);

@@ -15,6 +15,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QStyleOption>
 #include <QTimer>
 #include <algorithm>
@@ -137,6 +138,7 @@ void paintColours(QWidget *w, const ControlSpec &spec, const QPalette &window)
 // boxes no room for a three-digit figure).
 class CompactStyle : public QProxyStyle {
 public:
+    using QProxyStyle::QProxyStyle;
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_CheckBoxLabelSpacing || metric == PM_RadioButtonLabelSpacing)
@@ -152,11 +154,14 @@ public:
     }
 };
 
+// Over the application's style, made again when that has changed since, so that the boxes keep
+// its look.
 QStyle *compactStyle()
 {
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new CompactStyle;
+    static QPointer<QProxyStyle> style;
+    const QString current = QApplication::style()->name();
+    if (!style || style->baseStyle()->name() != current) {
+        style = new CompactStyle(QStyleFactory::create(current));
         style->setParent(qApp);
     }
     return style;
@@ -173,6 +178,47 @@ void wrapIfTallEnough(QLabel *label)
     const int needed = label->heightForWidth(label->width());
     if (needed > label->height() && needed <= label->height() + 2)
         label->resize(label->width(), needed);
+}
+
+// The smallest type a caption is set in to make it fit: 7 points at the 96 dots an inch the tables
+// are drawn for. A caption that would need less is worded shorter instead.
+constexpr int kSmallestCaptionPixels = 10;
+
+// Whether a caption's text lies within the room its control leaves it: a label's whole width, or
+// the lines a wrapping label has room for; a button's or box's text area as the style draws it,
+// beside the box and inside the button's frame, which some styles make much larger than others.
+bool captionFits(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        if (label->wordWrap())
+            return label->heightForWidth(label->width()) <= label->height();
+        // The ink must fit; the advance may overhang by its side bearings without cutting a glyph.
+        return label->fontMetrics().tightBoundingRect(label->text()).width() <= label->contentsRect().width();
+    }
+    auto *button = qobject_cast<QAbstractButton *>(w);
+    if (!button || button->text().isEmpty())
+        return true;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    if (qobject_cast<QRadioButton *>(button))
+        contents = QStyle::SE_RadioButtonContents;
+    else if (qobject_cast<QCheckBox *>(button))
+        contents = QStyle::SE_CheckBoxContents;
+    const QRect room = button->style()->subElementRect(contents, &option, button);
+    return button->fontMetrics().horizontalAdvance(button->text()) <= room.width();
+}
+
+// A caption too wide for its control is set in smaller type, a pixel at a time, rather than cut
+// off; its words stay as they are.
+void shrinkToFit(QWidget *w)
+{
+    QFont font = w->font();
+    for (int pixels = font.pixelSize() - 1; !captionFits(w) && pixels >= kSmallestCaptionPixels; --pixels) {
+        font.setPixelSize(pixels);
+        w->setFont(font);
+    }
 }
 
 // No button is a default button, and a toolkit button that is not one ignores Return; yet a
@@ -282,7 +328,7 @@ public:
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         const QString meaning = widget()->accessibleName();
-        const QString shown = figure().isEmpty() ? QStringLiteral("empty") : figure();
+        const QString shown = figure().isEmpty() ? QCoreApplication::translate("ResultLabel", "empty") : figure();
         // A text that starts by saying what it is needs no second heading.
         return meaning.isEmpty() || shown.startsWith(meaning) ? shown : meaning + QStringLiteral(": ") + shown;
     }
@@ -406,16 +452,26 @@ void placeTimer(const ControlSpec &spec, QWidget *view)
     timer->start();
 }
 
-QString accessibleNameFor(const ControlSpec &spec, const FormLayout &layout)
+// A row with its texts as the user reads them.
+ControlSpec inUserLanguage(const ControlSpec &spec, const FormLayout &layout)
 {
-    if (!spec.accessibleName.isEmpty())
-        return spec.accessibleName;
-    if (!spec.describedBy.isEmpty()) {
+    ControlSpec shown = spec;
+    shown.caption = layout.translate(spec.caption, spec.fill);
+    shown.accessibleName = layout.translate(spec.accessibleName, spec.fill);
+    shown.tip = layout.translate(spec.tip, spec.fill);
+    return shown;
+}
+
+QString accessibleNameFor(const ControlSpec &shown, const FormLayout &layout)
+{
+    if (!shown.accessibleName.isEmpty())
+        return shown.accessibleName;
+    if (!shown.describedBy.isEmpty()) {
         for (const ControlSpec &other : layout.controls)
-            if (other.name == spec.describedBy)
-                return other.caption;
+            if (other.name == shown.describedBy)
+                return layout.translate(other.caption);
     }
-    return spec.caption;
+    return shown.caption;
 }
 
 bool takesFocus(const ControlSpec &spec)
@@ -543,15 +599,16 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
     registerView(view);
     view->setObjectName(layout.name);
     if (!layout.spokenName.isEmpty())
-        view->setAccessibleName(layout.spokenName);
+        view->setAccessibleName(layout.translate(layout.spokenName));
     else
-        view->setAccessibleName(layout.caption.isEmpty() ? layout.name : layout.caption);
+        view->setAccessibleName(layout.caption.isEmpty() ? layout.name : layout.translate(layout.caption));
     view->setFont(fontFor(layout.font));
     if (!layout.client.isEmpty())
         view->setFixedSize(twipsToPixels(layout.client.width()), twipsToPixels(layout.client.height()));
     view->setAutoFillBackground(layout.back.has_value());
     std::vector<std::pair<int, QWidget *>> focusable;
-    for (const ControlSpec &spec : layout.controls) {
+    for (const ControlSpec &row : layout.controls) {
+        const ControlSpec spec = inUserLanguage(row, layout);
         if (spec.kind == Kind::Line) {
             placeLine(spec, view);
             continue;
@@ -567,6 +624,7 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
         w->setGeometry(pixelRect(spec.at));
         if (spec.kind == Kind::Label)
             wrapIfTallEnough(static_cast<QLabel *>(w));
+        shrinkToFit(w);
         // Marked first: naming the label makes its accessible interface, which must be a result's.
         if (spec.result)
             w->setProperty(kResult, true);

@@ -160,15 +160,15 @@ QWidget *Form::createWindow(QWidget *view)
     const FormLayout &spec = layout();
     if (spec.frame == Frame::TopLevel) {
         view->setWindowFlags(topLevelFlags(spec));
-        view->setWindowTitle(spec.caption);
+        view->setWindowTitle(spec.translate(spec.caption));
         view->setWindowIcon(windowIcon(spec.icon));
         return view;
     }
     auto *sub = new QMdiSubWindow(nullptr, childFlags(spec));
     sub->setWidget(view);
-    sub->setWindowTitle(spec.caption);
+    sub->setWindowTitle(spec.translate(spec.caption));
     // The toolkit names a child window by its title; one without a caption goes by its spoken name.
-    sub->setAccessibleName(spec.spokenName);
+    sub->setAccessibleName(spec.translate(spec.spokenName));
     sub->setWindowIcon(windowIcon(spec.icon));
     sub->setSystemMenu(nullptr);
     sub->setOption(QMdiSubWindow::RubberBandMove, false);

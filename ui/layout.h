@@ -1,11 +1,15 @@
 // A window's controls written down as data, one row per control, and built by one shared
 // builder. Positions and sizes are in twips (1/1440 inch; 15 twips make one pixel at 96 dpi);
-// colours are &H00BBGGRR values.
+// colours are &H00BBGGRR values. Every text of a table is the program's English; the builder
+// shows it in the user's language, looked up under the window's name (QT_TR_NOOP marks it for
+// the translators' tools inside a window class that declares its name as its context).
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -56,6 +60,7 @@ struct ControlSpec {
     QString picture;                   // resource path, for a picture
     int interval = 0;                  // milliseconds, for a timer
     bool result = false;               // a label that shows a result: heard with the figure it shows
+    QStringList fill;                  // what %1, %2... stand for in the caption, spoken name and tooltip
 
     ControlSpec centred() const
     {
@@ -101,6 +106,12 @@ struct ControlSpec {
     ControlSpec asResult() const
     {
         return with([](ControlSpec &c) { c.result = true; });
+    }
+    // Words or figures put into the caption, the spoken name and the tooltip, each in the user's
+    // language, where a text is made of several.
+    ControlSpec filledWith(const QStringList &words) const
+    {
+        return with([&](ControlSpec &c) { c.fill = words; });
     }
     ControlSpec width(int pixels) const
     {
@@ -186,6 +197,25 @@ struct FormLayout {
     bool controlBox = true;
     FontSpec font;
     std::vector<ControlSpec> controls;
+
+    // A text of this table as the user reads it: its translation under the window's name, or the
+    // English itself where the user's language has none.
+    QString translate(const QString &text) const
+    {
+        if (text.isEmpty())
+            return text;
+        return QCoreApplication::translate(name.toLatin1().constData(), text.toUtf8().constData());
+    }
+    // The same with its %1, %2... filled in, each word translated too.
+    QString translate(const QString &text, const QStringList &fill) const
+    {
+        if (text.isEmpty())
+            return text;
+        QString result = translate(text);
+        for (const QString &word : fill)
+            result = result.arg(translate(word));
+        return result;
+    }
 };
 
 // Calculator windows share this background.

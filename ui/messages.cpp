@@ -1,6 +1,7 @@
 #include "ui/messages.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
@@ -32,10 +33,10 @@ struct IconWords {
 IconWords wordsFor(QMessageBox::Icon icon)
 {
     switch (icon) {
-    case QMessageBox::Critical: return {"dialog-error", "Error"};
-    case QMessageBox::Warning: return {"dialog-warning", "Warning"};
-    case QMessageBox::Question: return {"dialog-question", "Question"};
-    default: return {"dialog-information", "Information"};
+    case QMessageBox::Critical: return {"dialog-error", QT_TRANSLATE_NOOP("MessageBox", "Error")};
+    case QMessageBox::Warning: return {"dialog-warning", QT_TRANSLATE_NOOP("MessageBox", "Warning")};
+    case QMessageBox::Question: return {"dialog-question", QT_TRANSLATE_NOOP("MessageBox", "Question")};
+    default: return {"dialog-information", QT_TRANSLATE_NOOP("MessageBox", "Information")};
     }
 }
 
@@ -104,7 +105,7 @@ void sharpenIcon(QMessageBox &box)
         return;
     const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
     label->setPixmap(sharpIcon(box.icon(), size, box.devicePixelRatio()));
-    label->setAccessibleName(QString::fromLatin1(wordsFor(box.icon()).spoken));
+    label->setAccessibleName(QCoreApplication::translate("MessageBox", wordsFor(box.icon()).spoken));
 }
 
 void presentInBox(const QString &text, const QString &title, int style)
@@ -122,12 +123,19 @@ MessagePresenter &presenter()
     return current;
 }
 
+// The runtime errors' own names are marked where they are defined; any other error's words are
+// shown as they come.
 void reportError(const char *name)
 {
-    ShowMessage(QString::fromUtf8(name), kAppTitle, Critical);
+    ShowMessage(QCoreApplication::translate("RuntimeError", name), kAppTitle, Critical);
 }
 
 } // namespace
+
+QString ErrorTitle()
+{
+    return QCoreApplication::translate("MessageBox", "Error");
+}
 
 void ShowMessage(const QString &text, const QString &title, int style)
 {
@@ -146,7 +154,7 @@ void RunHandler(const std::function<void()> &handler)
     } catch (const RuntimeError &error) {
         reportError(error.name());
     } catch (const std::bad_alloc &) {
-        reportError("Out of memory");
+        reportError(QT_TRANSLATE_NOOP("RuntimeError", "Out of memory"));
     } catch (const std::exception &error) {
         reportError(error.what());
     }

@@ -11,6 +11,9 @@ inline const QString kAppTitle = QStringLiteral("Corvane");
 // Message-box styles: the icon the box shows.
 enum MessageStyle : int { NoIcon = 0, Critical = 16, Exclamation = 48, Information = 64 };
 
+// The title of the boxes that turn bad input away, in the user's language.
+QString ErrorTitle();
+
 // A modal box with one OK button; the caller waits until the user closes it. An empty title
 // shows the application title.
 void ShowMessage(const QString &text, const QString &title = QString(), int style = NoIcon);

@@ -69,6 +69,11 @@ QString shown(Form &form, const QString &control)
     return form.text(control);
 }
 
+QString builtTranslations()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../translations");
+}
+
 std::unique_ptr<Workspace> startProgramCountingEnds(int &ends)
 {
     ends = 0;

@@ -56,6 +56,9 @@ QString shown(Form &form, const QString &control);
 // The names of the visible child windows, from the back to the front.
 QStringList stacking(Workspace &workspace);
 
+// Where the build put the program's compiled translations.
+QString builtTranslations();
+
 // Lets deferred deletions and queued events run.
 void settle();
 
