@@ -10,4 +10,7 @@ row() {
 row 0 "Corvane $2" --version
 row 0 "Usage: $prog [options]" --help
 for args in --bogus extra "--version extra" --version=2 --; do row 2 "" $args; done
+# In Spanish, from the translation the build put beside the program.
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL LANG=es_DO.UTF-8 LANGUAGE=es "$prog" --help | head -n1)
+[ "$help" = "Uso: $prog [opciones]" ] || { echo "corvane --help in Spanish: $help"; failed=1; }
 exit $failed

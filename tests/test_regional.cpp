@@ -1,8 +1,10 @@
 // The regional settings come from the system each time a number is read or shown. CTest runs
 // this program once in the C locale, which has none (the United States settings stand in), and
-// once in a German one, which writes 1.000,5.
+// once in a German one, which writes 1.000,5; and in Spanish with either way of writing numbers,
+// which the numbers' own setting chooses whatever the language's region writes.
 #include <QLocale>
 
+#include "app/language.h"
 #include "app/workspace.h"
 #include "calculators/pipe.h"
 #include "numbers/text.h"
@@ -15,10 +17,13 @@ class RegionalTest : public QObject {
     Q_OBJECT
 
     MessageRecorder messages;
+    Translations translations;
 
-    static bool german() { return qgetenv("LC_ALL").startsWith("de_DE"); }
+    static bool german() { return (qgetenv("LC_ALL") + qgetenv("LC_NUMERIC")).startsWith("de_DE"); }
+    static bool spanish() { return qgetenv("LANGUAGE") == "es"; }
 
 private slots:
+    void initTestCase() { translations.install(userLanguages(), {builtTranslations()}); }
     void cleanup() { CHECK_NO_MESSAGES(messages); }
 
     void separatorsFollowTheSystem()
@@ -46,6 +51,7 @@ private slots:
         pipe.Show();
         typeInto(pipe, "txtPipeD", german() ? "2,5" : "2.5");
         typeInto(pipe, "txtPipeL", german() ? "1.000" : "1,000");
+        QCOMPARE(shown(pipe, "cmdCalculate"), spanish() ? QString("Calcular") : QString("Calculate"));
         click(pipe, "cmdCalculate");
         QCOMPARE(shown(pipe, "txtVolumeL"), german() ? QString("4,90625") : QString("4.90625"));
     }
