@@ -394,7 +394,7 @@
     <message>
         <location line="+2"/>
         <source>Mix 1 part cement, 2 parts sand and 4 parts gravel</source>
-        <translation>Mezcla de 1 parte de cemento, 2 de arena y 4 de grava</translation>
+        <translation>Mezcla de Estados Unidos (EUA): 1 parte de cemento, 2 de arena y 4 de grava</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -409,7 +409,7 @@
     <message>
         <location line="+1"/>
         <source>Mix 1 part cement, 3 parts sand and 3 parts gravel</source>
-        <translation>Mezcla de 1 parte de cemento, 3 de arena y 3 de grava</translation>
+        <translation>Mezcla de la República Dominicana (RD): 1 parte de cemento, 3 de arena y 3 de grava</translation>
     </message>
     <message>
         <location line="+1"/>
