@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
@@ -20,6 +21,8 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include "app/mainwindow.h"
 #include "app/workspace.h"
@@ -165,6 +168,26 @@ class CostsTest : public QObject {
     }
 
     void remove(int slot) { click(*costs, element("cmdRemove", slot)); }
+
+    // A full list whose figures run to twenty characters in every figure column and in the unit;
+    // returns them.
+    QStringList postTwelveLongLines()
+    {
+        QStringList figures;
+        for (int n = 1; n <= 12; ++n) {
+            QStringList cells;
+            for (int column = 0; column < 4; ++column) {
+                QString digits = QString::number(1 + (n + column) % 9);
+                for (int i = 0; i < 18; ++i)
+                    digits += QChar('0' + (n * 7 + column * 3 + i * (column + 2)) % 10);
+                cells << digits.insert(10 - column, '.');
+            }
+            figures << cells;
+            costs->post(Material::Sand, QString::number(n), 0, duplicateFor(Material::Sand),
+                        {"Wall framing", cells[0], "boards, 2 x 4 x " + cells[1] + " ft", cells[2], cells[3]});
+        }
+        return figures;
+    }
 
     QString total() { return costs->text("lblTotalProjectCost"); }
 
@@ -366,15 +389,19 @@ private slots:
             table += row.join('\t') + '\n';
         QCOMPARE(QGuiApplication::clipboard()->text(), table);
 
+        // A home without a documents folder is offered itself.
         QTemporaryDir dir;
+        const QByteArray home = qgetenv("HOME");
+        const auto restoreHome = qScopeGuard([&] { qputenv("HOME", home); });
+        qputenv("HOME", dir.path().toUtf8());
         QString proposed;
         SetSaveFilePrompt([&](const QString &, const QString &offered, const QString &) {
             proposed = offered;
             return dir.filePath("list.csv");
         });
         QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(proposed, QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                               .filePath(QDate::currentDate().toString("'cost-list-'yyyy-MM-dd'.csv'")));
+        const QString name = QDate::currentDate().toString("'cost-list-'yyyy-MM-dd'.'");
+        QCOMPARE(proposed, dir.filePath(name + "csv"));
         QFile csv(dir.filePath("list.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QString expected = QChar(0xFEFF);
@@ -394,8 +421,14 @@ private slots:
                     QVERIFY2(text.contains(cell), qPrintable(cell + " missing from\n" + text));
             QVERIFY2(text.contains("Total: $" + rows.last().last()), qPrintable(text));
         };
-        SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return dir.filePath("list.pdf"); });
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir().mkpath(documents));
+        SetSaveFilePrompt([&](const QString &, const QString &offered, const QString &) {
+            proposed = offered;
+            return dir.filePath("list.pdf");
+        });
         costs->view()->findChild<QAction *>("itmExportCostsPdf")->trigger();
+        QCOMPARE(proposed, QDir(documents).filePath(name + "pdf"));
         holdsTheList(pdfText(dir.filePath("list.pdf")));
 
         SetPrintPrompt([&](QPrinter &printer) {
@@ -443,6 +476,70 @@ private slots:
         QVERIFY2(parts.value(1).size() > 3, qPrintable(shown[0].text));
         QVERIFY(snapshotOf(*costs) == before);
         QVERIFY(!QFileInfo(target).isFile());
+    }
+
+    // The page as its reader sees it, on the paper of the user's paper setting whatever the language:
+    // drawn at 200 dpi and read back by OCR, every figure whole.
+    void aPageOfLongFiguresShowsEveryFigureWholeOnTheUsersPaper()
+    {
+        const auto restore = qScopeGuard([all = qgetenv("LC_ALL"), lang = qgetenv("LANG")] {
+            qputenv("LC_ALL", all), qputenv("LANG", lang), qunsetenv("LC_PAPER");
+        });
+        qunsetenv("LC_ALL"), qputenv("LANG", "en_US.UTF-8"), qputenv("LC_PAPER", "de_DE.UTF-8");
+        const QStringList figures = postTwelveLongLines();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("list.pdf"), page = dir.filePath("page");
+        SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return pdf; });
+        costs->view()->findChild<QAction *>("itmExportCostsPdf")->trigger();
+        const auto run = [](const QString &program, const QStringList &arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            return process.waitForFinished(120000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+        };
+        QVERIFY(run("pdfinfo", {pdf}).contains("(A4)"));
+        run("pdftoppm", {"-r", "200", "-png", "-singlefile", pdf, page});
+        const QString read = run("tesseract", {page + ".png", "-"}).remove(' ');
+        for (const QString &figure : figures)
+            QVERIFY2(read.contains(figure), qPrintable(figure + " is not whole in\n" + read));
+    }
+
+    // On a real file system that is full, or has room for part of the file only.
+    void aFullDiskLeavesTheOldFileAsItWas_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("room");
+        QTest::newRow("replacing a CSV, no room") << "old.csv" << 0;
+        QTest::newRow("replacing a PDF, no room") << "old.pdf" << 0;
+        QTest::newRow("a new CSV, no room") << "new.csv" << 0;
+        QTest::newRow("replacing a PDF, room for half of it") << "old.pdf" << 8192;
+    }
+    void aFullDiskLeavesTheOldFileAsItWas()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, room);
+        QTemporaryDir dir;
+        if (geteuid() != 0)
+            QSKIP("Mounting a small file system to fill takes root.");
+        if (mount("tmpfs", qPrintable(dir.path()), "tmpfs", 0, "size=64k") != 0)
+            QSKIP(qPrintable(QString("No small file system to fill: ") + std::strerror(errno)));
+        const auto unmount = qScopeGuard([&] { umount2(qPrintable(dir.path()), MNT_DETACH); });
+        QFile old(dir.filePath(file)), filler(dir.filePath("filler"));
+        QVERIFY(!file.startsWith("old") || (old.open(QIODevice::WriteOnly) && old.write("the old list") == 12));
+        old.close();
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+        QVERIFY(filler.resize(filler.size() - room));
+        QCOMPARE(QStorageInfo(dir.path()).bytesAvailable(), room);
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+
+        postTwelveLongLines();
+        SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return old.fileName(); });
+        costs->view()->findChild<QAction *>(file.endsWith("csv") ? "itmSaveCosts" : "itmExportCostsPdf")->trigger();
+        const QString text("The cost list could not be saved as \"%1\".\n\nNo space left on device");
+        QCOMPARE(messages.take(), QList<Message>({{text.arg(old.fileName()), "Error", 16}}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
+        QVERIFY(!old.exists() || (old.open(QIODevice::ReadOnly) && old.readAll() == "the old list"));
     }
 
     void theWaysOutAreOfferedOnlyWithLines()
