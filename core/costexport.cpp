@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <clocale>
 #include <cstring>
 #include <langinfo.h>
-#include <locale.h>
 #include <numeric>
 
 #include "core/costmodel.h"
@@ -169,16 +169,17 @@ QPageSize regionalPageSize()
     // The program reads a system without regional settings as the United States.
     if (region.language() == QLocale::C)
         return QPageSize(QPageSize::Letter);
-    if (const locale_t paper = newlocale(LC_PAPER_MASK, "", locale_t(nullptr))) {
+    // Read afresh from the environment into the C library's own paper setting, which nothing else in
+    // the program uses; fails when the C library has no data for the region.
+    if (std::setlocale(LC_PAPER, "")) {
         // These two items are numbers of millimetres, handed back in the first bytes of a pointer.
-        const auto millimetres = [&](nl_item item) {
-            const char *const answer = nl_langinfo_l(item, paper);
+        const auto millimetres = [](nl_item item) {
+            const char *const answer = nl_langinfo(item);
             unsigned number = 0;
             std::memcpy(&number, &answer, sizeof number);
             return double(number);
         };
         const QSizeF size(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT));
-        freelocale(paper);
         // Near enough to A4 or Letter (the C library rounds Letter to whole millimetres) is that paper.
         if (!size.isEmpty())
             return QPageSize(size, QPageSize::Millimeter);
