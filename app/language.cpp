@@ -27,24 +27,30 @@ QStringList translationFolders()
             program.filePath(QStringLiteral("translations"))};
 }
 
-QString Translations::install(const QStringList &languages, const QStringList &folders)
+QString loadTranslation(QTranslator &translator, const QStringList &languages, const QStringList &folders)
 {
-    remove();
     for (const QString &language : languages) {
         const QLocale locale(language);
         if (locale.language() == QLocale::English)
             return {};
-        for (const QString &folder : folders) {
-            if (!program_.load(locale, QStringLiteral("corvane"), QStringLiteral("_"), folder))
-                continue;
-            QCoreApplication::installTranslator(&program_);
-            if (toolkit_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-                QCoreApplication::installTranslator(&toolkit_);
-            return language;
-        }
+        for (const QString &folder : folders)
+            if (translator.load(locale, QStringLiteral("corvane"), QStringLiteral("_"), folder))
+                return language;
     }
     return {};
+}
+
+QString Translations::install(const QStringList &languages, const QStringList &folders)
+{
+    remove();
+    const QString language = loadTranslation(program_, languages, folders);
+    if (language.isEmpty())
+        return {};
+    QCoreApplication::installTranslator(&program_);
+    if (toolkit_.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkit_);
+    return language;
 }
 
 void Translations::remove()

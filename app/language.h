@@ -16,6 +16,11 @@ QStringList userLanguages();
 // or in translations/ beside the program in the build tree.
 QStringList translationFolders();
 
+// Loads into `translator` the program's translation for the first of `languages` that it has one
+// for in one of `folders`, stopping at English, the program's own; returns that language, or
+// nothing when it loaded none.
+QString loadTranslation(QTranslator &translator, const QStringList &languages, const QStringList &folders);
+
 class Translations {
 public:
     // Installs the translations for the first of `languages` that the program has one for in one

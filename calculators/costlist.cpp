@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -19,6 +21,9 @@
 #include <QStandardPaths>
 #include <QToolTip>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 #include <utility>
 
 #include "costing/costexport.h"
@@ -84,12 +89,12 @@ std::vector<ControlSpec> costControls()
     return controls;
 }
 
-// Where a file of the list goes unless the user says otherwise: the documents folder, under a
-// name that says what and when.
+// Where a file of the list goes unless the user says otherwise: the documents folder where
+// there is one, else the home folder, under a name that says what and when.
 QString proposedPath(const QString &suffix)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
     return QDir(folder).filePath(
         CostList::tr("cost-list-%1.%2").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")), suffix));
@@ -100,15 +105,42 @@ QString regionalLongDate()
     return QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat);
 }
 
-// The file is whole or not there at all: a failure leaves what was there before.
+// Why the bytes could not be put in place as `file`; empty once they are. Unbuffered, so that
+// a full disk fails a write while the file can still be given up: a buffered save file meets the
+// error only in the last flush inside commit(), and this toolkit then puts the cut file in place
+// of the old one all the same. Given up, the save file removes what it had written.
+QString writeWhole(QSaveFile &file, const QByteArray &bytes)
+{
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    // A short write is how the disk says it is full; the next one names the reason.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 wrote = file.write(bytes.constData() + done, bytes.size() - done);
+        if (wrote <= 0)
+            return file.errorString();
+        done += wrote;
+    }
+    // Some file systems find the space missing only when the data leaves the cache.
+    if (::fsync(file.handle()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return file.commit() ? QString() : file.errorString();
+}
+
+// The file is whole or not there at all: a failure leaves what was there before. The content
+// is made in memory first, so only whole bytes meet the disk.
 void saveWhole(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+    const QString failure = buffer.open(QIODevice::WriteOnly) && write(buffer)
+                                ? writeWhole(file, bytes)
+                                : CostList::tr("The page could not be made.");
+    if (failure.isEmpty())
         return;
-    ShowMessage(CostList::tr("The cost list could not be saved as \"%1\".\n\n%2")
-                    .arg(QDir::toNativeSeparators(path), file.errorString()),
-                ErrorTitle(), Critical);
+    ShowMessage(
+        CostList::tr("The cost list could not be saved as \"%1\".\n\n%2").arg(QDir::toNativeSeparators(path), failure),
+        ErrorTitle(), Critical);
 }
 
 } // namespace
@@ -311,7 +343,7 @@ void CostList::itmExportCostsPdf_Click()
         QPdfWriter pdf(&file);
         pdf.setTitle(costPageTitle());
         pdf.setCreator(kAppTitle);
-        pdf.setPageSize(QPageSize(regionalPageSize()));
+        pdf.setPageSize(regionalPageSize());
         pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
         return drawCostPage(table, regionalLongDate(), pdf);
     });
@@ -321,7 +353,7 @@ void CostList::itmPrintCosts_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(costPageTitle());
-    printer.setPageSize(QPageSize(regionalPageSize()));
+    // The page size stays the printer's own, for the dialog to change.
     printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     if (!AskPrinter(printer))
         return;

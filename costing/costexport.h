@@ -30,8 +30,9 @@ QString costTableAsText(const CostTable &table);
 QByteArray costTableAsCsv(const CostTable &table, QChar separator);
 QChar regionalCsvSeparator();
 
-// Letter where the region prints on it, else A4.
-QPageSize::PageSizeId regionalPageSize();
+// The paper of the user's paper setting (LC_PAPER): A4, Letter or a size of its own; Letter
+// with no regional settings at all.
+QPageSize regionalPageSize();
 // Draws the list's page: a title, the date, the ruled table and the total, as text that can be
 // selected and searched. False when the device cannot be drawn on.
 bool drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device);

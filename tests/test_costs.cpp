@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QImage>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
@@ -20,6 +22,8 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include "app/mainwindow.h"
 #include "app/workspace.h"
@@ -149,6 +153,22 @@ class CostsTest : public QObject {
     }
 
     void remove(int slot) { click(*costs, element("cmdRemove", slot)); }
+
+    // A full list whose figures run to twenty characters in every figure column and in the unit; returns them.
+    QStringList postTwelveLongLines()
+    {
+        const QString digits = "3141592653589793238462643383279502884197169399375105820974944592";
+        QStringList figures;
+        for (int n = 1; n <= 12; ++n) {
+            QStringList cells;
+            for (int column = 0; column < 4; ++column)
+                cells << digits.mid(n * 3 + column, 19).insert(10 - column, '.');
+            figures << cells;
+            costs->post(Material::Sand, QString::number(n), 0, duplicateFor(Material::Sand),
+                        {"Wall framing", cells[0], "boards, 2 x 4 x " + cells[1] + " ft", cells[2], cells[3]});
+        }
+        return figures;
+    }
 
     QString total() { return costs->text("lblTotalProjectCost"); }
 
@@ -341,15 +361,17 @@ private slots:
             table += row.join('\t') + '\n';
         QCOMPARE(QGuiApplication::clipboard()->text(), table);
 
+        // A home without a documents folder is offered itself.
         QTemporaryDir dir;
+        const auto restoreHome = qScopeGuard([home = qgetenv("HOME")] { qputenv("HOME", home); });
+        qputenv("HOME", dir.path().toUtf8());
         QString proposed;
         SetSaveFilePrompt([&](const QString &, const QString &offered, const QString &) {
             proposed = offered;
-            return dir.filePath("list.csv");
+            return dir.filePath("list." + QFileInfo(offered).suffix());
         });
         QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(proposed, QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                               .filePath(QDate::currentDate().toString("'cost-list-'yyyy-MM-dd'.csv'")));
+        QCOMPARE(proposed, dir.filePath(QDate::currentDate().toString("'cost-list-'yyyy-MM-dd'.csv'")));
         QFile csv(dir.filePath("list.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QString expected = QChar(0xFEFF);
@@ -369,8 +391,10 @@ private slots:
                     QVERIFY2(text.contains(cell), qPrintable(cell + " missing from\n" + text));
             QVERIFY2(text.contains("Total: $" + rows.last().last()), qPrintable(text));
         };
-        SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return dir.filePath("list.pdf"); });
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir().mkpath(documents));
         costs->view()->findChild<QAction *>("itmExportCostsPdf")->trigger();
+        QCOMPARE(proposed, QDir(documents).filePath(QDate::currentDate().toString("'cost-list-'yyyy-MM-dd'.pdf'")));
         holdsTheList(pdfText(dir.filePath("list.pdf")));
 
         SetPrintPrompt([&](QPrinter &printer) {
@@ -418,6 +442,68 @@ private slots:
         QVERIFY2(parts.value(1).size() > 3, qPrintable(shown[0].text));
         QVERIFY(snapshotOf(*costs) == before);
         QVERIFY(!QFileInfo(target).isFile());
+    }
+
+    // The page as its reader sees it, on the paper of the user's paper setting whatever the language:
+    // drawn at 200 dpi and read back by OCR, every figure whole.
+    void aPageOfLongFiguresShowsEveryFigureWholeOnTheUsersPaper()
+    {
+        const auto restore = qScopeGuard([all = qgetenv("LC_ALL"), lang = qgetenv("LANG")] {
+            qputenv("LC_ALL", all), qputenv("LANG", lang), qunsetenv("LC_PAPER");
+        });
+        qunsetenv("LC_ALL"), qputenv("LANG", "en_US.UTF-8"), qputenv("LC_PAPER", "de_DE.UTF-8");
+        const QStringList figures = postTwelveLongLines();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("list.pdf"), page = dir.filePath("page");
+        SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return pdf; });
+        costs->view()->findChild<QAction *>("itmExportCostsPdf")->trigger();
+        QCOMPARE(QProcess::execute("pdftoppm", {"-r", "200", "-png", "-singlefile", pdf, page}), 0);
+        QCOMPARE(QImage(page + ".png").size(), QSize(1653, 2339)); // A4
+        QProcess ocr;
+        ocr.start("tesseract", {page + ".png", "-"});
+        QVERIFY(ocr.waitForFinished(120000));
+        const QString read = QString::fromUtf8(ocr.readAllStandardOutput()).remove(' ');
+        for (const QString &figure : figures)
+            QVERIFY2(read.contains(figure), qPrintable(figure + " is not whole in\n" + read));
+    }
+
+    // On a real file system that is full, or has room for part of the file only.
+    void aFullDiskLeavesTheOldFileAsItWas_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("room");
+        QTest::newRow("replacing a CSV, no room") << "old.csv" << 0;
+        QTest::newRow("replacing a PDF, no room") << "old.pdf" << 0;
+        QTest::newRow("a new CSV, no room") << "new.csv" << 0;
+        QTest::newRow("replacing a PDF, room for all but its last page") << "old.pdf" << -1;
+    }
+    void aFullDiskLeavesTheOldFileAsItWas()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, room);
+        QTemporaryDir dir;
+        QFile old(dir.filePath(file)), filler(dir.filePath("filler"));
+        postTwelveLongLines();
+        SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return old.fileName(); });
+        QAction *save =
+            costs->view()->findChild<QAction *>(file.endsWith("csv") ? "itmSaveCosts" : "itmExportCostsPdf");
+        // Saved where there is room, the file tells the room for all of it but its last page.
+        save->trigger();
+        room = room < 0 ? int(old.size() / 4096 * 4096) : room;
+        if (geteuid() != 0 || mount("tmpfs", qPrintable(dir.path()), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("No small file system to fill: mounting one takes root, and the right to mount.");
+        const auto unmount = qScopeGuard([&] { umount2(qPrintable(dir.path()), MNT_DETACH); });
+        QVERIFY(!file.startsWith("old") || (old.open(QIODevice::WriteOnly) && old.write("the old list") == 12));
+        old.close();
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && filler.write(QByteArray(65536, 'x')) > 0);
+        QVERIFY(filler.resize(filler.size() - room));
+        QCOMPARE(QStorageInfo(dir.path()).bytesAvailable(), room);
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+        save->trigger();
+        const QString text("The cost list could not be saved as \"%1\".\n\nNo space left on device");
+        QCOMPARE(messages.take(), QList<Message>({{text.arg(old.fileName()), "Error", 16}}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
+        QVERIFY(!old.exists() || (old.open(QIODevice::ReadOnly) && old.readAll() == "the old list"));
     }
 
     void theWaysOutAreOfferedOnlyWithLines()

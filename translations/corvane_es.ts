@@ -4,7 +4,7 @@
 <context>
     <name>CostExport</name>
     <message>
-        <location filename="../costing/costexport.cpp" line="+36"/>
+        <location filename="../costing/costexport.cpp" line="+118"/>
         <source>Cost List</source>
         <translation>Lista de costos</translation>
     </message>
@@ -39,7 +39,7 @@
         <translation>Total</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+139"/>
         <source>Total: $%1</source>
         <translation>Total: $%1</translation>
     </message>
@@ -576,7 +576,7 @@
 <context>
     <name>frmCosts</name>
     <message>
-        <location filename="../calculators/costlist.cpp" line="+38"/>
+        <location filename="../calculators/costlist.cpp" line="+43"/>
         <location line="+25"/>
         <source>Line %1, empty</source>
         <translation>Línea %1, vacía</translation>
@@ -662,7 +662,12 @@
         <translation>lista-de-costos-%1.%2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+38"/>
+        <source>The page could not be made.</source>
+        <translation>No se pudo componer la página.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>The cost list could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -671,7 +676,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>Cost list</source>
         <translation>Lista de costos</translation>
     </message>
@@ -1395,17 +1400,21 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+25"/>
-        <source>Calculators for small building projects.</source>
-        <translation>Calculadoras para pequeñas obras de construcción.</translation>
+        <location filename="../app/main.cpp" line="+44"/>
+        <source>Calculators for small building projects.
+
+The toolkit&apos;s own options (-platform, -display, -style, -session and the others that Qt documents) are taken too.</source>
+        <translation>Calculadoras para pequeñas obras de construcción.
+
+También acepta las opciones propias de Qt (-platform, -display, -style, -session y las demás que Qt documenta).</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Displays help on commandline options.</source>
         <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+28"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado: &apos;%1&apos;.</translation>
     </message>
@@ -1413,6 +1422,11 @@
         <location line="+3"/>
         <source>Try &apos;corvane --help&apos;.</source>
         <translation>Pruebe &apos;corvane --help&apos;.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>no display could be opened. Set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display, or start it with -platform offscreen.</source>
+        <translation>no se pudo abrir ninguna pantalla. Indique en DISPLAY (X11) o en WAYLAND_DISPLAY (Wayland) una pantalla en marcha, o inicie el programa con -platform offscreen.</translation>
     </message>
 </context>
 <context>
