@@ -25,6 +25,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/workspace.h"
 #include "calculators/block.h"
@@ -134,6 +135,7 @@ class CostsTest : public QObject {
     Q_OBJECT
 
     MessageRecorder messages;
+    Translations translations;
     std::unique_ptr<Workspace> workspace;
     CostList *costs = nullptr;
     int serial = 0;
@@ -173,6 +175,8 @@ class CostsTest : public QObject {
     QString total() { return costs->text("lblTotalProjectCost"); }
 
 private slots:
+    void initTestCase() { translations.install(userLanguages(), {builtTranslations()}); }
+
     void init()
     {
         // No test may open a real dialog.
@@ -338,14 +342,23 @@ private slots:
         enter(workspace->frmBlock(), "txtLength=10 txtHeight=8 cmdGo! txtPrice=1.25 cmdGo2! cmdAdd!");
         enter(workspace->frmWallFraming(), "txtLength=10 txtHeight=8 txtStudLength=8 chk2x4! chk16OC! cmdGo! "
                                            "txtPrice=2.5 cmdGo2! cmdAdd!");
+        // The line's words and the export's in Spanish when the user reads it, the figures as they were.
+        const bool spanish = qgetenv("LANGUAGE") == "es";
+        const auto words = [&](const char *english, const char *spanishWords) {
+            return spanish ? spanishWords : english;
+        };
+        QCOMPARE(costs->model().line(1), words("Cement", "Cemento") + regional("   =   35.5   X   $10   =   $355"));
         const QList<QStringList> rows{
-            {"Item", "Quantity", "Unit", "Unit price", "Cost"},
-            {"Cement", regional("35.5"), "bags", "10", "355"},
-            {"Sand", regional("2.3571"), "m³", "20", regional("47.142")},
-            {"Gravel", regional("4.7143"), "m³", "30", regional("141.429")},
-            {"Block", "96", "blocks", regional("1.25"), "120"},
-            {"Wall framing", regional("11.2708"), "boards, 2 x 4 x 8 ft", regional("2.5"), regional("28.177")},
+            QString(words("Item,Quantity,Unit,Unit price,Cost", "Artículo,Cantidad,Unidad,Precio unitario,Costo"))
+                .split(','),
+            {words("Cement", "Cemento"), regional("35.5"), words("bags", "sacos"), "10", "355"},
+            {words("Sand", "Arena"), regional("2.3571"), "m³", "20", regional("47.142")},
+            {words("Gravel", "Grava"), regional("4.7143"), "m³", "30", regional("141.429")},
+            {words("Block", "Bloques"), "96", words("blocks", "bloques"), regional("1.25"), "120"},
+            {words("Wall framing", "Entramado de pared"), regional("11.2708"),
+             words("boards, 2 x 4 x 8 ft", "piezas de 2 x 4 x 8 pies"), regional("2.5"), regional("28.177")},
             {"Total", "", "", "", regional("691.748")}};
+        const QString fileName = words("'cost-list-'yyyy-MM-dd'.", "'lista-de-costos-'yyyy-MM-dd'.");
         // The keys reach the list as they would from the keyboard: through the active window.
         QWidget *top = workspace->mdiMain().window();
         top->activateWindow();
@@ -371,7 +384,7 @@ private slots:
             return dir.filePath("list." + QFileInfo(offered).suffix());
         });
         QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(proposed, dir.filePath(QDate::currentDate().toString("'cost-list-'yyyy-MM-dd'.csv'")));
+        QCOMPARE(proposed, dir.filePath(QDate::currentDate().toString(fileName + "csv'")));
         QFile csv(dir.filePath("list.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QString expected = QChar(0xFEFF);
@@ -394,7 +407,7 @@ private slots:
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(QDir().mkpath(documents));
         costs->view()->findChild<QAction *>("itmExportCostsPdf")->trigger();
-        QCOMPARE(proposed, QDir(documents).filePath(QDate::currentDate().toString("'cost-list-'yyyy-MM-dd'.pdf'")));
+        QCOMPARE(proposed, QDir(documents).filePath(QDate::currentDate().toString(fileName + "pdf'")));
         holdsTheList(pdfText(dir.filePath("list.pdf")));
 
         SetPrintPrompt([&](QPrinter &printer) {

@@ -1349,7 +1349,7 @@
     <message>
         <location line="+1"/>
         <source>Depth</source>
-        <translation>Prof.</translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1394,7 +1394,7 @@
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Depth Box</source>
-        <translation>Por favor, escriba un valor en la casilla de la profundidad</translation>
+        <translation>Por favor, escriba un valor en la casilla del fondo</translation>
     </message>
 </context>
 <context>
