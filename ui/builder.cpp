@@ -158,9 +158,11 @@ public:
 // its look.
 QStyle *compactStyle()
 {
-    static QPointer<QProxyStyle> style;
+    static QPointer<QStyle> style;
+    static QString madeOver;
     const QString current = QApplication::style()->name();
-    if (!style || style->baseStyle()->name() != current) {
+    if (!style || madeOver != current) {
+        madeOver = current;
         style = new CompactStyle(QStyleFactory::create(current));
         style->setParent(qApp);
     }
