@@ -8,7 +8,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/workspace.h"
 #include "ui/prompts.h"
@@ -24,9 +23,6 @@ int main(int argc, char *argv[])
         qWarning("usage: corvane_screens OUTPUT_DIR [WINDOW ...]");
         return 2;
     }
-    // In the user's language, as the program would be.
-    Translations translations;
-    translations.install(userLanguages(), {QCoreApplication::applicationDirPath() + "/../translations"});
     const QString out = args.at(1);
     QDir().mkpath(out);
     // A file the program offers to save goes into the output folder under the name it proposes.
