@@ -71,7 +71,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/builder.cpp" line="+331"/>
+        <location filename="../ui/builder.cpp" line="+333"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
