@@ -2,6 +2,7 @@
 
 #include "app/placement.h"
 #include "app/workspace.h"
+#include "core/builder.h"
 
 namespace corvane {
 namespace {
@@ -77,8 +78,13 @@ void SplashWindow::cmdOK_Click()
     if (agree == -1) {
         // Ready for the calculators' lines, but out of the way until the user asks for it.
         CostList &costs = workspace_.frmCosts();
-        costs.Load();
-        costs.Hide();
+        // Unheard: a screen reader that asked about the list's controls now would take them for
+        // hidden for good, as it is never told when they become visible, only when they show.
+        {
+            const Unheard unseen;
+            costs.Load();
+            costs.Hide();
+        }
         Unload();
         return;
     }

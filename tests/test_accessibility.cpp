@@ -15,6 +15,7 @@
 
 #include "app/mainwindow.h"
 #include "app/workspace.h"
+#include "core/builder.h"
 #include "core/form.h"
 #include "support/testsupport.h"
 
@@ -80,6 +81,8 @@ std::optional<QAccessible::Role> roleByClass(QObject *object)
         return QAccessible::MenuBar;
     if (qobject_cast<QAction *>(object))
         return QAccessible::MenuItem; // a title in the menu bar
+    if (dynamic_cast<Announcer *>(object))
+        return QAccessible::Notification;
     return std::nullopt;
 }
 
