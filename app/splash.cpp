@@ -1,5 +1,7 @@
 #include "app/splash.h"
 
+#include <optional>
+
 #include "app/placement.h"
 #include "app/workspace.h"
 #include "core/builder.h"
@@ -78,10 +80,13 @@ void SplashWindow::cmdOK_Click()
     if (agree == -1) {
         // Ready for the calculators' lines, but out of the way until the user asks for it.
         CostList &costs = workspace_.frmCosts();
-        // Unheard: a screen reader that asked about the list's controls now would take them for
-        // hidden for good, as it is never told when they become visible, only when they show.
         {
-            const Unheard unseen;
+            // A list made ready now goes unheard: a screen reader told of its controls would ask
+            // after them once hidden, and take them for invisible for good, as it is told when
+            // they show again but never that they are visible.
+            std::optional<Unheard> unseen;
+            if (!costs.isLoaded())
+                unseen.emplace();
             costs.Load();
             costs.Hide();
         }
