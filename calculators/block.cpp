@@ -27,7 +27,10 @@ const FormLayout &BlockCalculator::layout() const
             TextBox("txtHeight", {1920, 360, 1215, 285}, 1)
                 .labelledBy("Label2")
                 .tooltip("Wall height, in feet (counted to the nearest whole foot)"),
-            Button("cmdGo", "Go!", {1320, 1080, 975, 375}, 2).tooltip("Count the 16 by 8 inch blocks for the wall"),
+            // The two "Go!" buttons are heard by names of their own.
+            Button("cmdGo", "Go!", {1320, 1080, 975, 375}, 2)
+                .named("Go! Count the blocks")
+                .tooltip("Count the 16 by 8 inch blocks for the wall"),
             TextBox("txtBlockAmount", {1200, 1560, 1215, 285}, 3)
                 .asOutput()
                 .labelledBy("Label3")
@@ -35,7 +38,9 @@ const FormLayout &BlockCalculator::layout() const
             TextBox("txtPrice", {1200, 2400, 1215, 285}, 4)
                 .labelledBy("Label4")
                 .tooltip("Price of one block, in dollars"),
-            Button("cmdGo2", "Go!", {1320, 3120, 975, 375}, 5).tooltip("Work out the cost of the blocks counted above"),
+            Button("cmdGo2", "Go!", {1320, 3120, 975, 375}, 5)
+                .named("Go! Price the blocks")
+                .tooltip("Work out the cost of the blocks counted above"),
             TextBox("txtAmount", {1200, 3600, 1215, 285}, 6)
                 .asOutput()
                 .labelledBy("Label5")

@@ -60,7 +60,10 @@ const FormLayout &ConcreteCalculator::layout() const
             Label("Label2", "Pad Length in Meters", {2280, 720, 1695, 255}, 3).centred(),
             Label("Label3", "Pad Thickness (cm.)", {4320, 720, 1695, 255}, 5).centred(),
             Label("Label7", "Please choose your location.", {0, 1200, 1935, 375}, 15).centred(),
+            // Two buttons share the caption "Calculate", and two captions "Price per C. Meter": each
+            // is heard by a name of its own.
             Button("cmdCalculate", "Calculate", {4440, 1680, 1215, 375}, 12)
+                .named("Calculate amounts")
                 .tooltip("Work out the bags of cement and the cubic metres of sand and gravel for the pad"),
             Option("optUSA", "USA", {600, 1800, 735, 255}, 13)
                 .initiallySelected()
@@ -93,9 +96,14 @@ const FormLayout &ConcreteCalculator::layout() const
                 .named("Gravel Price per C. Meter")
                 .tooltip("Price of one cubic metre of gravel, in dollars"),
             Label("Label8", "Price per Bag", {360, 4320, 1215, 255}, 20).centred(),
-            Label("Label9", "Price per C. Meter", {2400, 4320, 1335, 255}, 21).centred(),
-            Label("Label10", "Price per C. Meter", {4440, 4320, 1455, 255}, 22).centred(),
+            Label("Label9", "Price per C. Meter", {2400, 4320, 1335, 255}, 21)
+                .centred()
+                .named("Sand Price per C. Meter"),
+            Label("Label10", "Price per C. Meter", {4440, 4320, 1455, 255}, 22)
+                .centred()
+                .named("Gravel Price per C. Meter"),
             Button("cmdPrice", "Calculate", {2520, 4800, 1095, 375}, 25)
+                .named("Calculate costs")
                 .tooltip("Work out the cost of each material, in dollars, and the total"),
             TextBox("txtCementCost", {360, 5520, 1215, 285}, 33).asOutput().labelledBy("Label12"),
             TextBox("txtSandCost", {2400, 5520, 1335, 285}, 34).asOutput().labelledBy("Label13"),

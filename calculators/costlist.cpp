@@ -41,10 +41,17 @@ QString slotName(int slot)
     return element(QStringLiteral("lblCosts"), slot);
 }
 
+// Heard without the runs of blanks that line the figures up on screen.
 QString slotDescription(int slot, const QString &line)
 {
     return line.isEmpty() ? QStringLiteral("Line %1, empty").arg(slot)
-                          : QStringLiteral("Line %1: %2").arg(slot).arg(line);
+                          : QStringLiteral("Line %1: %2").arg(slot).arg(line.simplified());
+}
+
+// A remove button is heard with the line it removes, as no key reaches the line itself.
+QString removeDescription(int slot, const QString &line)
+{
+    return QStringLiteral("Remove ") + slotDescription(slot, line).replace(0, 1, QLatin1Char('l'));
 }
 
 std::vector<ControlSpec> costControls()
@@ -71,7 +78,7 @@ std::vector<ControlSpec> costControls()
     }
     for (int n = 1; n <= CostList::kSlots; ++n)
         controls.push_back(Button(element("cmdRemove", n), "", {5280, 960 + 480 * (n - 1), 255, 255}, 18 + n)
-                               .named(QStringLiteral("Remove line %1").arg(n))
+                               .named(removeDescription(n, QString()))
                                .tooltip(QStringLiteral("Remove line %1; the lines below it move up").arg(n)));
     controls.insert(
         controls.end(),
@@ -224,12 +231,23 @@ void CostList::post(Material material, const QString &line, Double cost, const D
     case CostModel::Posted::Full: return ShowMessage(kFullList, QStringLiteral("Error"), Critical);
     case CostModel::Posted::Yes: break;
     }
+    const int slot = model_.intCounter - 1;
+    announceChange(slotDescription(slot, model_.line(slot)) + QStringLiteral(" added"));
 }
 
 void CostList::cmdRemove_Click(int Index)
 {
+    const QString removed = slotDescription(Index, model_.line(Index)) + QStringLiteral(" removed");
     if (!model_.remove(Index))
-        ShowMessage(QStringLiteral("There is no value for you to delete."), QStringLiteral("Error"), Critical);
+        return ShowMessage(QStringLiteral("There is no value for you to delete."), QStringLiteral("Error"), Critical);
+    announceChange(removed);
+}
+
+// Every change is heard with the total it leaves, unless the total could not be worked out,
+// which its own message reports.
+void CostList::announceChange(const QString &change)
+{
+    announce(model_.totalFailed() ? change : change + QStringLiteral(". Total: $") + model_.totalText());
 }
 
 void CostList::cmdHide_Click()
@@ -295,6 +313,7 @@ void CostList::draw()
             continue;
         setText(name, line);
         control(name)->setAccessibleName(slotDescription(n, line));
+        control(element("cmdRemove", n))->setAccessibleName(removeDescription(n, line));
     }
     for (QAction *action : view()->actions())
         action->setEnabled(model_.hasLines());
@@ -361,6 +380,11 @@ void CostList::showTotal(const QString &caption)
         return;
     label->setText(caption);
     label->setAccessibleName(QStringLiteral("Total: $") + caption);
+    // No key takes the focus to the total, so the list is named with it: it is heard whenever the
+    // keyboard comes into the list.
+    const QString named = layout().spokenName + QStringLiteral(", total $") + caption;
+    view()->setAccessibleName(named);
+    window()->setAccessibleName(named);
 }
 
 bool CostList::explainClippedLine(const QString &name, QEvent *event)

@@ -22,12 +22,16 @@ const FormLayout &WallFramingCalculator::layout() const
         .controls = {
             TextBox("txtLength", {480, 360, 1215, 285}, 0).labelledBy("Label1").tooltip("Wall length, in feet"),
             TextBox("txtHeight", {1920, 360, 1215, 285}, 1).labelledBy("Label2").tooltip("Wall height, in feet"),
+            // The two "Go!" buttons are heard by names of their own.
             Button("cmdGo", "Go!", {1320, 3000, 975, 375}, 2)
+                .named("Go! Count the boards")
                 .tooltip("Count the boards for the wall, size and spacing chosen above"),
             TextBox("txtPrice", {1200, 4320, 1215, 285}, 3)
                 .labelledBy("Label4")
                 .tooltip("Price of one board, in dollars"),
-            Button("cmdGo2", "Go!", {1320, 5040, 975, 375}, 4).tooltip("Work out the cost of the boards counted above"),
+            Button("cmdGo2", "Go!", {1320, 5040, 975, 375}, 4)
+                .named("Go! Price the boards")
+                .tooltip("Work out the cost of the boards counted above"),
             TextBox("txtCost", {1200, 5520, 1215, 285}, 5)
                 .asOutput()
                 .labelledBy("Label5")
