@@ -48,6 +48,7 @@ QWidget *MainWindow::createWindow(QWidget *view)
     area_->setAccessibleName(layout().caption);
     area_->setBackground(colourFromBgr(kClientAreaBack));
     window->setCentralWidget(area_);
+    announcer_ = new Announcer(window);
     buildMenus(window);
     addKeys(window);
     // Filling the screen first keeps the window full-size where no window manager maximises it.

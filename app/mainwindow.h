@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QPointer>
 
+#include "ui/builder.h"
 #include "ui/form.h"
 
 class QMainWindow;
@@ -22,6 +23,8 @@ public:
 
     // Null once the main window is unloaded, even before its widgets are actually deleted.
     QMdiArea *area() const { return isLoaded() ? area_.data() : nullptr; }
+    // What tells a screen reader of a change that moves no focus; null when not loaded.
+    Announcer *announcer() const { return isLoaded() ? announcer_.data() : nullptr; }
 
     void MDIForm_Load();
     void itmCosts_Click();
@@ -49,6 +52,7 @@ private:
 
     Workspace &workspace_;
     QPointer<QMdiArea> area_;
+    QPointer<Announcer> announcer_;
 };
 
 } // namespace corvane

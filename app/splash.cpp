@@ -1,7 +1,10 @@
 #include "app/splash.h"
 
+#include <optional>
+
 #include "app/placement.h"
 #include "app/workspace.h"
+#include "ui/builder.h"
 
 namespace corvane {
 namespace {
@@ -80,8 +83,16 @@ void SplashWindow::cmdOK_Click()
     if (agree == -1) {
         // Ready for the calculators' lines, but out of the way until the user asks for it.
         CostList &costs = workspace_.frmCosts();
-        costs.Load();
-        costs.Hide();
+        {
+            // A list made ready now goes unheard: a screen reader told of its controls would ask
+            // after them once hidden, and take them for invisible for good, as it is told when
+            // they show again but never that they are visible.
+            std::optional<Unheard> unseen;
+            if (!costs.isLoaded())
+                unseen.emplace();
+            costs.Load();
+            costs.Hide();
+        }
         Unload();
         return;
     }

@@ -153,6 +153,12 @@ QMdiArea *Workspace::mdiArea()
     return main ? static_cast<MainWindow &>(*main).area() : nullptr;
 }
 
+void Workspace::announce(const QString &text)
+{
+    if (mdiArea())
+        mdiMain().announcer()->say(text);
+}
+
 std::vector<Form *> Workspace::created() const
 {
     std::vector<Form *> forms;

@@ -57,6 +57,7 @@ public:
 
     QMdiArea *mdiArea() override;
     void windowUnloaded(Form &form) override;
+    void announce(const QString &text) override;
 
     // Unloads every loaded child window of the main window.
     void unloadChildren();

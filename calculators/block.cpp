@@ -27,7 +27,9 @@ const FormLayout &BlockCalculator::layout() const
             TextBox("txtHeight", {1920, 360, 1215, 285}, 1)
                 .labelledBy("Label2")
                 .tooltip(QT_TR_NOOP("Wall height, in feet (counted to the nearest whole foot)")),
+            // The two "Go!" buttons are heard by names of their own.
             Button("cmdGo", QT_TR_NOOP("Go!"), {1320, 1080, 975, 375}, 2)
+                .named(QT_TR_NOOP("Go! Count the blocks"))
                 .tooltip(QT_TR_NOOP("Count the 16 by 8 inch blocks for the wall")),
             TextBox("txtBlockAmount", {1200, 1560, 1215, 285}, 3)
                 .asOutput()
@@ -37,6 +39,7 @@ const FormLayout &BlockCalculator::layout() const
                 .labelledBy("Label4")
                 .tooltip(QT_TR_NOOP("Price of one block, in dollars")),
             Button("cmdGo2", QT_TR_NOOP("Go!"), {1320, 3120, 975, 375}, 5)
+                .named(QT_TR_NOOP("Go! Price the blocks"))
                 .tooltip(QT_TR_NOOP("Work out the cost of the blocks counted above")),
             TextBox("txtAmount", {1200, 3600, 1215, 285}, 6)
                 .asOutput()

@@ -84,7 +84,10 @@ const FormLayout &ConcreteCalculator::layout() const
             Label("Label2", QT_TR_NOOP("Pad Length in Meters"), {2280, 720, 1695, 255}, 3).centred(),
             Label("Label3", QT_TR_NOOP("Pad Thickness (cm.)"), {4320, 720, 1695, 255}, 5).centred(),
             Label("Label7", QT_TR_NOOP("Please choose your location."), {0, 1200, 1935, 375}, 15).centred(),
+            // Two buttons share the caption "Calculate", and two captions "Price per C. Meter": each
+            // is heard by a name of its own.
             Button("cmdCalculate", QT_TR_NOOP("Calculate"), {4440, 1680, 1215, 375}, 12)
+                .named(QT_TR_NOOP("Calculate amounts"))
                 .tooltip(QT_TR_NOOP("Work out the bags of cement and the cubic metres of sand and gravel for the pad")),
             Option("optUSA", QT_TR_NOOP("USA"), {600, 1800, 735, 255}, 13)
                 .initiallySelected()
@@ -117,9 +120,14 @@ const FormLayout &ConcreteCalculator::layout() const
                 .named(QT_TR_NOOP("Gravel Price per C. Meter"))
                 .tooltip(QT_TR_NOOP("Price of one cubic metre of gravel, in dollars")),
             Label("Label8", QT_TR_NOOP("Price per Bag"), {360, 4320, 1215, 255}, 20).centred(),
-            Label("Label9", QT_TR_NOOP("Price per C. Meter"), {2400, 4320, 1335, 255}, 21).centred(),
-            Label("Label10", QT_TR_NOOP("Price per C. Meter"), {4440, 4320, 1455, 255}, 22).centred(),
+            Label("Label9", QT_TR_NOOP("Price per C. Meter"), {2400, 4320, 1335, 255}, 21)
+                .centred()
+                .named(QT_TR_NOOP("Sand Price per C. Meter")),
+            Label("Label10", QT_TR_NOOP("Price per C. Meter"), {4440, 4320, 1455, 255}, 22)
+                .centred()
+                .named(QT_TR_NOOP("Gravel Price per C. Meter")),
             Button("cmdPrice", QT_TR_NOOP("Calculate"), {2520, 4800, 1095, 375}, 25)
+                .named(QT_TR_NOOP("Calculate costs"))
                 .tooltip(QT_TR_NOOP("Work out the cost of each material, in dollars, and the total")),
             TextBox("txtCementCost", {360, 5520, 1215, 285}, 33).asOutput().labelledBy("Label12"),
             TextBox("txtSandCost", {2400, 5520, 1335, 285}, 34).asOutput().labelledBy("Label13"),

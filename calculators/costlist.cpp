@@ -38,9 +38,18 @@ QString slotName(int slot)
     return element(QStringLiteral("lblCosts"), slot);
 }
 
+// Heard without the runs of blanks that line the figures up on screen.
 QString slotDescription(int slot, const QString &line)
 {
-    return line.isEmpty() ? CostList::tr("Line %1, empty").arg(slot) : CostList::tr("Line %1: %2").arg(slot).arg(line);
+    return line.isEmpty() ? CostList::tr("Line %1, empty").arg(slot)
+                          : CostList::tr("Line %1: %2").arg(slot).arg(line.simplified());
+}
+
+// A remove button is heard with the line it removes, as no key reaches the line itself.
+QString removeDescription(int slot, const QString &line)
+{
+    return line.isEmpty() ? CostList::tr("Remove line %1, empty").arg(slot)
+                          : CostList::tr("Remove line %1: %2").arg(slot).arg(line.simplified());
 }
 
 std::vector<ControlSpec> costControls()
@@ -70,7 +79,7 @@ std::vector<ControlSpec> costControls()
     }
     for (int n = 1; n <= CostList::kSlots; ++n)
         controls.push_back(Button(element("cmdRemove", n), "", {5280, 960 + 480 * (n - 1), 255, 255}, 18 + n)
-                               .named(QT_TRANSLATE_NOOP("frmCosts", "Remove line %1"))
+                               .named(QT_TRANSLATE_NOOP("frmCosts", "Remove line %1, empty"))
                                .tooltip(QT_TRANSLATE_NOOP("frmCosts", "Remove line %1; the lines below it move up"))
                                .filledWith({QString::number(n)}));
     controls.insert(
@@ -233,12 +242,23 @@ void CostList::post(Material material, const QString &line, Double cost, const D
                            ErrorTitle(), Critical);
     case CostModel::Posted::Yes: break;
     }
+    const int slot = model_.intCounter - 1;
+    announceChange(tr("%1 added").arg(slotDescription(slot, model_.line(slot))));
 }
 
 void CostList::cmdRemove_Click(int Index)
 {
+    const QString removed = tr("%1 removed").arg(slotDescription(Index, model_.line(Index)));
     if (!model_.remove(Index))
-        ShowMessage(tr("There is no value for you to delete."), ErrorTitle(), Critical);
+        return ShowMessage(tr("There is no value for you to delete."), ErrorTitle(), Critical);
+    announceChange(removed);
+}
+
+// Every change is heard with the total it leaves, unless the total could not be worked out,
+// which its own message reports.
+void CostList::announceChange(const QString &change)
+{
+    announce(model_.totalFailed() ? change : tr("%1. Total: $%2").arg(change, model_.totalText()));
 }
 
 void CostList::cmdHide_Click()
@@ -304,6 +324,7 @@ void CostList::draw()
             continue;
         setText(name, line);
         control(name)->setAccessibleName(slotDescription(n, line));
+        control(element("cmdRemove", n))->setAccessibleName(removeDescription(n, line));
     }
     for (QAction *action : view()->actions())
         action->setEnabled(model_.hasLines());
@@ -370,6 +391,11 @@ void CostList::showTotal(const QString &caption)
         return;
     label->setText(caption);
     label->setAccessibleName(tr("Total: $%1").arg(caption));
+    // No key takes the focus to the total, so the list is named with it: it is heard whenever the
+    // keyboard comes into the list.
+    const QString named = tr("%1, total $%2").arg(layout().translate(layout().spokenName), caption);
+    view()->setAccessibleName(named);
+    window()->setAccessibleName(named);
 }
 
 bool CostList::explainClippedLine(const QString &name, QEvent *event)

@@ -62,6 +62,7 @@ protected:
 private:
     void draw();
     void showTotal(const QString &caption);
+    void announceChange(const QString &change);
     QAction *addAction(const QString &name, const QString &text, const QKeySequence &keys, void (CostList::*handler)());
     bool dragByTitle(QEvent *event);
     bool explainClippedLine(const QString &slotName, QEvent *event);

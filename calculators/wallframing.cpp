@@ -26,12 +26,15 @@ const FormLayout &WallFramingCalculator::layout() const
             TextBox("txtHeight", {1920, 360, 1215, 285}, 1)
                 .labelledBy("Label2")
                 .tooltip(QT_TR_NOOP("Wall height, in feet")),
+            // The two "Go!" buttons are heard by names of their own.
             Button("cmdGo", QT_TR_NOOP("Go!"), {1320, 3000, 975, 375}, 2)
+                .named(QT_TR_NOOP("Go! Count the boards"))
                 .tooltip(QT_TR_NOOP("Count the boards for the wall, size and spacing chosen above")),
             TextBox("txtPrice", {1200, 4320, 1215, 285}, 3)
                 .labelledBy("Label4")
                 .tooltip(QT_TR_NOOP("Price of one board, in dollars")),
             Button("cmdGo2", QT_TR_NOOP("Go!"), {1320, 5040, 975, 375}, 4)
+                .named(QT_TR_NOOP("Go! Price the boards"))
                 .tooltip(QT_TR_NOOP("Work out the cost of the boards counted above")),
             TextBox("txtCost", {1200, 5520, 1215, 285}, 5)
                 .asOutput()

@@ -1,4 +1,5 @@
-"""Water Volumes on the real accessibility bus (under dbus-run-session): boxes labelled, four results heard."""
+"""Water Volumes on the real accessibility bus (under dbus-run-session): boxes labelled, four results heard and
+announced; Tab into an empty box is told as its focus first, and Tab round the window as the box it lands on."""
 import os, subprocess, sys, time
 import pyatspi
 from gi.repository import GLib
@@ -8,7 +9,9 @@ def wait_for(find, what, deadline=time.monotonic() + 60):
             return found
         while GLib.MainContext.default().iteration(False): pass  # delivers the events
         time.sleep(0.1)
-    sys.exit(f"not found in time: {what}")
+    if what: sys.exit(f"not found in time: {what}")
+def pump(seconds):
+    wait_for(lambda: time.sleep(seconds), "", time.monotonic() + seconds)
 def find(root, role, name=None, every=False):
     return (pyatspi.findAllDescendants if every else pyatspi.findDescendant)(
         root, lambda a: a.getRoleName() == role and name in (None, a.name))
@@ -21,17 +24,39 @@ try:
     heard = set()  # listening from the start: the program learns of a listener in its own time
     pyatspi.Registry.registerEventListener(lambda e: e.source.clearCache() or heard.add(e.source.name),
                                            "object:property-change:accessible-name")
+    told, announced = [], set()
+    def listen(e):
+        try:
+            if e.type.endswith("showing") and e.detail1 and e.source.getRoleName() == "notification":
+                announced.add(e.source.name)
+            told.append((e.type.split(":")[-1], e.source.name, e.detail1))
+        except GLib.Error: pass  # a control gone since
+    pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing", "object:state-changed:focused",
+                                           "object:text-caret-moved", "object:text-selection-changed")
+    def tab(to):
+        told.clear()
+        subprocess.run(["xdotool", "key", "Tab"], env=env, check=True)
+        wait_for(lambda: ("focused", to, 1) in told, f"Tab to {to}")
+        return [e for e in told if e[1] == to and e[0] != "showing"]
     app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == program.pid), None), "program")
     for role, name in [("radio button", "I Agree"), ("push button", "Ok"), ("menu item", "Water Volumes")]:
         wait_for(lambda: find(app, role, name), name).queryAction().doAction(0)
     water = wait_for(lambda: find(app, "frame", "Water Volumes"), "window")
+    wait_for(lambda: ("focused", "Width", 1) in told, "the width box focused")
+    assert tab("Length")[0] == ("focused", "Length", 1), f"the empty box tells of more than its focus first: {told}"
     for box in find(water, "text", every=True):
         captions = [r.getTarget(0).name for r in box.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
         assert captions == [box.name], f"box {box.name!r} is labelled by {captions}"
         box.queryEditableText().setTextContents({"Width": "10", "Length": "20", "Depth": "5"}[box.name])
     find(water, "push button", "Calculate").queryAction().doAction(0)
     results = {"Square Feet: 1000", "Gallons: 7481", "lbs. of Water: 62092.3", "Tons of Water: 31.04615"}
-    wait_for(lambda: results <= heard, f"{results} announced")
+    wait_for(lambda: results <= heard, f"{results} heard")
+    said = "Square Feet 1000, Gallons 7481, lbs. of Water 62092.3, Tons of Water 31.04615"
+    wait_for(lambda: said in announced, f"{said} announced")
+    for box in ["Depth", "Calculate", "Clear All", "Width"]:
+        tab(box)
+    pump(0.5)
+    assert [e for e in told if e[0] == "focused" and e[2]][-1][1] == "Width", f"Tab round told as elsewhere: {told}"
     water.clearCache()  # read afresh, not from this side's cache
     assert results <= {a.name for a in find(water, "label", every=True)}, "results not read"
 finally:

@@ -15,7 +15,9 @@
 
 #include "app/mainwindow.h"
 #include "app/workspace.h"
+#include "calculators/concrete.h"
 #include "support/testsupport.h"
+#include "ui/builder.h"
 #include "ui/form.h"
 
 using namespace corvane;
@@ -80,6 +82,8 @@ std::optional<QAccessible::Role> roleByClass(QObject *object)
         return QAccessible::MenuBar;
     if (qobject_cast<QAction *>(object))
         return QAccessible::MenuItem; // a title in the menu bar
+    if (dynamic_cast<Announcer *>(object))
+        return QAccessible::Notification;
     return std::nullopt;
 }
 
@@ -170,6 +174,7 @@ private slots:
         walk(root, window, nodes, problems);
         QSet<QObject *> walked;
         QStringList readOnlyOutputs;
+        QHash<QString, QString> heardAs;
         for (const Node &node : std::as_const(nodes)) {
             QAccessibleInterface *iface = node.iface;
             QObject *object = iface->object();
@@ -221,6 +226,10 @@ private slots:
                 problems << QStringLiteral("%1: described as \"%2\" but its tip says \"%3\"")
                                 .arg(node.path, description, widget->toolTip());
             const auto captions = iface->relations(QAccessible::Label);
+            // A screen reader names a control by its caption, where it has one.
+            const QString heard = captions.isEmpty() ? name : captions[0].first->text(QAccessible::Name);
+            if (std::exchange(heardAs[heard], node.path) != QString())
+                problems << QStringLiteral("%1: heard as \"%2\", as is %3").arg(node.path, heard, heardAs[heard]);
             if (actual == QAccessible::EditableText &&
                 (captions.isEmpty() || !name.contains(captions[0].first->text(QAccessible::Name))))
                 problems << node.path + ": not labelled by its caption";
@@ -245,6 +254,61 @@ private slots:
         readOnlyOutputs.sort();
         outputs.sort();
         QCOMPARE(readOnlyOutputs, outputs);
+    }
+
+    // Each press that writes figures is heard once, the figures with their meanings; a refused or
+    // failed press is heard by its message alone.
+    void everyChangeOfFiguresIsHeard_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("steps"); // "box=text" types, anything else is pressed
+        QTest::addColumn<QString>("heard");     // after the last step
+        const QStringList priced{"txtPadWidth=5", "txtPadLength=10", "txtPadThickness=10", "cmdCalculate",
+                                 "txtPriceC=10",  "txtPriceS=20",    "txtPriceG=30",       "cmdPrice"};
+        QTest::newRow("refused") << "frmWater" << QStringList{"Command1"} << "";
+        QTest::newRow("failed") << "frmWater" << QStringList{"txtWidth=100", "txtLength=100", "txtDepth=4", "Command1"}
+                                << "";
+        QTest::newRow("cleared") << "frmWater" << QStringList{"cmdClear"} << "Results cleared";
+        QTest::newRow("priced") << "frmConcrete" << priced
+                                << "Cement Cost 355, Sand Cost 47.142, Gravel Cost 141.429, Total Cost 543.571";
+        QTest::newRow("posted") << "frmConcrete" << priced + QStringList{"cmdAddCement"}
+                                << "Line 1: Cement = 35.5 X $10 = $355 added. Total: $355";
+        QTest::newRow("length") << "frmLength" << QStringList{"txtcm=100", "Command1"}
+                                << "Centimetres in centimetres 100, Centimetres in metres 1, Centimetres in inches "
+                                   "39.37, Centimetres in feet 3.28";
+        QTest::newRow("length cleared") << "frmLength" << QStringList{"cmdClear"} << "All results 0";
+    }
+    void everyChangeOfFiguresIsHeard()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, steps);
+        auto workspace = startProgram();
+        Form &form = *workspace->formNamed(window);
+        form.Show();
+        QWidget *announcer = workspace->mdiMain().announcer();
+        for (const QString &step : steps) {
+            announcer->setAccessibleName({});
+            if (step.contains('='))
+                typeInto(form, step.section('=', 0, 0), step.section('=', 1));
+            else
+                click(form, step);
+        }
+        QTEST(announcer->accessibleName(), "heard");
+    }
+
+    // No key lands in a window nobody can see: hiding the list gives the focus back where it was.
+    void hidingGivesTheFocusBack()
+    {
+        auto workspace = startProgram();
+        QWidget *main = workspace->mdiMain().window();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        Form &concrete = workspace->frmConcrete();
+        concrete.Show();
+        click(concrete, "cmdAddCement");
+        QVERIFY(workspace->frmCosts().view()->isAncestorOf(QApplication::focusWidget()));
+        click(workspace->frmCosts(), "cmdHide");
+        QCOMPARE(QApplication::focusWidget(), concrete.control("cmdAddCement"));
     }
 };
 

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Announcer</name>
+    <message>
+        <location filename="../ui/builder.cpp" line="+647"/>
+        <source>Announcements</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <location filename="../ui/form.cpp" line="+422"/>
+        <source>Results cleared</source>
+        <translation>Resultados borrados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All results %1</source>
+        <translation>Todos los resultados: %1</translation>
+    </message>
+</context>
+<context>
     <name>CostExport</name>
     <message>
         <location filename="../costing/costexport.cpp" line="+118"/>
@@ -71,7 +89,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/builder.cpp" line="+333"/>
+        <location filename="../ui/builder.cpp" line="-290"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
@@ -99,7 +117,7 @@
         <translation>Subíndice fuera de rango</translation>
     </message>
     <message>
-        <location filename="../ui/messages.cpp" line="+118"/>
+        <location filename="../ui/messages.cpp" line="+119"/>
         <source>Out of memory</source>
         <translation>Memoria insuficiente</translation>
     </message>
@@ -176,13 +194,18 @@
         <translation>Alto de la pared, en pies (redondeado al pie entero más cercano)</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
+        <location line="+2"/>
+        <location line="+10"/>
         <source>Go!</source>
         <translation>¡Calcular!</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-9"/>
+        <source>Go! Count the blocks</source>
+        <translation>¡Calcular! Contar los bloques</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Count the 16 by 8 inch blocks for the wall</source>
         <translation>Contar los bloques de 16 por 8 pulgadas que lleva la pared</translation>
     </message>
@@ -198,6 +221,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Go! Price the blocks</source>
+        <translation>¡Calcular! Poner precio a los bloques</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Work out the cost of the blocks counted above</source>
         <translation>Calcular el costo de los bloques contados arriba</translation>
     </message>
@@ -376,13 +404,18 @@
         <translation>Por favor, elija su ubicación.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+35"/>
+        <location line="+3"/>
+        <location line="+40"/>
         <source>Calculate</source>
         <translation>Calcular</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-39"/>
+        <source>Calculate amounts</source>
+        <translation>Calcular cantidades</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Work out the bags of cement and the cubic metres of sand and gravel for the pad</source>
         <translation>Calcular los sacos de cemento y los metros cúbicos de arena y de grava para la losa</translation>
     </message>
@@ -453,21 +486,23 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+10"/>
         <source>Sand Price per C. Meter</source>
         <translation>Precio de la arena por metro cúbico</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-9"/>
         <source>Price of one cubic metre of sand, in dollars</source>
         <translation>Precio de un metro cúbico de arena, en dólares</translation>
     </message>
     <message>
         <location line="+4"/>
+        <location line="+8"/>
         <source>Gravel Price per C. Meter</source>
         <translation>Precio de la grava por metro cúbico</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-7"/>
         <source>Price of one cubic metre of gravel, in dollars</source>
         <translation>Precio de un metro cúbico de grava, en dólares</translation>
     </message>
@@ -478,12 +513,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Price per C. Meter</source>
         <translation>Precio por m³</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>Calculate costs</source>
+        <translation>Calcular costos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Work out the cost of each material, in dollars, and the total</source>
         <translation>Calcular el costo de cada material, en dólares, y el total</translation>
     </message>
@@ -576,15 +616,26 @@
 <context>
     <name>frmCosts</name>
     <message>
-        <location filename="../calculators/costlist.cpp" line="+43"/>
-        <location line="+25"/>
+        <location filename="../calculators/costlist.cpp" line="+44"/>
+        <location line="+33"/>
         <source>Line %1, empty</source>
         <translation>Línea %1, vacía</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-32"/>
         <source>Line %1: %2</source>
         <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+31"/>
+        <source>Remove line %1, empty</source>
+        <translation>Quitar la línea %1, vacía</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <source>Remove line %1: %2</source>
+        <translation>Quitar la línea %1: %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -617,12 +668,7 @@
         <translation>Quitar:</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>Remove line %1</source>
-        <translation>Quitar la línea %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+13"/>
         <source>Remove line %1; the lines below it move up</source>
         <translation>Quitar la línea %1; las líneas de abajo suben</translation>
     </message>
@@ -712,12 +758,27 @@
         <translation>La lista de costos está llena: tiene doce líneas. Por favor, quite una línea antes de agregar una nueva.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <source>%1 added</source>
+        <translation>%1, agregada</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 removed</source>
+        <translation>%1, quitada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>There is no value for you to delete.</source>
         <translation>No hay ningún valor que borrar.</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+8"/>
+        <source>%1. Total: $%2</source>
+        <translation>%1. Total: $%2</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Save the Cost List</source>
         <translation>Guardar la lista de costos</translation>
     </message>
@@ -745,6 +806,11 @@
         <location line="+11"/>
         <source>Total: $%1</source>
         <translation>Total: $%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, total $%2</source>
+        <translation>%1, total $%2</translation>
     </message>
 </context>
 <context>
@@ -1034,7 +1100,7 @@
 <context>
     <name>frmSplash</name>
     <message>
-        <location filename="../app/splash.cpp" line="+9"/>
+        <location filename="../app/splash.cpp" line="+12"/>
         <source>Corvane (and its programmers) make no warranties of any kind as to the accuracy of the calculations made in the Corvane calculator as these calculations are theoretical and intended as guidance. Corvane points out that the result may differ from practical values. By using the computer program, you accept that Corvane shall not be liable for the results obtained from using this program, and thus Corvane shall not be liable for any direct or indirect losses that the user may suffer.</source>
         <translation>Corvane (y sus programadores) no dan garantía alguna sobre la exactitud de los cálculos hechos en la calculadora Corvane, ya que son cálculos teóricos que sirven de orientación. Corvane advierte que el resultado puede diferir de los valores prácticos. Al usar este programa, usted acepta que Corvane no será responsable de los resultados obtenidos con él y, por tanto, que Corvane no será responsable de ninguna pérdida directa o indirecta que el usuario pueda sufrir.</translation>
     </message>
@@ -1099,7 +1165,7 @@
         <translation>Por favor, elija la opción Acepto o la opción No acepto</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>If you do NOT wish to Agree then please close the program at this time</source>
         <translation>Si NO desea aceptar, por favor cierre el programa ahora</translation>
     </message>
@@ -1108,12 +1174,12 @@
     <name>frmWallFraming</name>
     <message>
         <location filename="../calculators/wallframing.cpp" line="+18"/>
-        <location line="+139"/>
+        <location line="+142"/>
         <source>Wall Framing</source>
         <translation>Entramado de pared</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-135"/>
         <source>Wall length, in feet</source>
         <translation>Largo de la pared, en pies</translation>
     </message>
@@ -1123,13 +1189,18 @@
         <translation>Alto de la pared, en pies</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+5"/>
+        <location line="+2"/>
+        <location line="+6"/>
         <source>Go!</source>
         <translation>¡Calcular!</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-5"/>
+        <source>Go! Count the boards</source>
+        <translation>¡Calcular! Contar las piezas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Count the boards for the wall, size and spacing chosen above</source>
         <translation>Contar las piezas para la pared, con el tamaño y la separación elegidos arriba</translation>
     </message>
@@ -1140,6 +1211,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Go! Price the boards</source>
+        <translation>¡Calcular! Poner precio a las piezas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Work out the cost of the boards counted above</source>
         <translation>Calcular el costo de las piezas contadas arriba</translation>
     </message>
@@ -1432,7 +1508,7 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
 <context>
     <name>mdiMain</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+70"/>
+        <location filename="../app/mainwindow.cpp" line="+71"/>
         <source>Menu bar</source>
         <translation>Barra de menús</translation>
     </message>

@@ -242,6 +242,25 @@ protected:
     }
 };
 
+// Taking the focus, a box sets its caret and selection, and the toolkit tells of them before it
+// tells of the focus. A screen reader that hears of the caret first takes the box as announced
+// already: tabbing into an empty box was met with silence. An empty box has no text to select,
+// so nothing is lost if it says nothing while it takes the focus. (A box with text is announced
+// after its selection, which speaks its text.)
+class TextBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        if (!text().isEmpty())
+            return QLineEdit::focusInEvent(event);
+        const Unheard quietly;
+        QLineEdit::focusInEvent(event);
+    }
+};
+
 // The toolkit names a child window by its title alone, so a window without a caption (the cost
 // list, the banner, the water calculator) would be announced without a name; its accessible
 // name, when it has one, names it instead.
@@ -280,6 +299,33 @@ private:
     QWidget *content() const { return static_cast<QMdiSubWindow *>(widget())->widget(); }
 };
 
+// The area lists the child windows on show. A screen reader that went through a hidden one (as
+// it does, looking for the focus, on a key press) would hold it for invisible ever after: the
+// toolkit tells when a window shows again, but never that it is visible.
+class MdiAreaAccessible : public QAccessibleWidget {
+public:
+    explicit MdiAreaAccessible(QMdiArea *area) : QAccessibleWidget(area, QAccessible::LayeredPane) {}
+
+    int childCount() const override { return int(shown().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QMdiSubWindow *> windows = shown();
+        return index >= 0 && index < windows.size() ? QAccessible::queryAccessibleInterface(windows[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(shown().indexOf(qobject_cast<QMdiSubWindow *>(child->object()))) : -1;
+    }
+
+private:
+    QList<QMdiSubWindow *> shown() const
+    {
+        QList<QMdiSubWindow *> windows = static_cast<QMdiArea *>(widget())->subWindowList();
+        windows.removeIf([](const QMdiSubWindow *window) { return !window->isVisible(); });
+        return windows;
+    }
+};
+
 // A plain widget is a window of its own (the splash) only while it has no parent; a window's
 // client area inside a child window's frame is a client. Asked each time, as the view is built
 // before it is placed in its frame.
@@ -289,8 +335,28 @@ public:
     QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Window : QAccessible::Client; }
 };
 
-// The property that marks a label that shows a result.
+// The property that marks a control that shows a result.
 constexpr char kResult[] = "corvaneResult";
+
+// Runs of blanks that only line figures up on screen are not read out.
+QString shownFigure(const QWidget *control)
+{
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text().simplified();
+    if (auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text().simplified();
+    return {};
+}
+
+// What a result means (its accessible name) and what it shows now: "Gallons: 7481", "Gallons:
+// empty". A figure that starts by saying what it is needs no second heading.
+QString withMeaning(const QWidget *control, const QString &joiner)
+{
+    const QString meaning = control->accessibleName();
+    const QString figure = shownFigure(control);
+    const QString shown = figure.isEmpty() ? QCoreApplication::translate("ResultLabel", "empty") : figure;
+    return meaning.isEmpty() || shown.startsWith(meaning) ? shown : meaning + joiner + shown;
+}
 
 // A result label is heard as what it means (its accessible name) and what it shows now ("Gallons:
 // 7481", "Gallons: empty"), where its caption alone would only be the figure and its accessible
@@ -329,15 +395,11 @@ public:
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        const QString meaning = widget()->accessibleName();
-        const QString shown = figure().isEmpty() ? QCoreApplication::translate("ResultLabel", "empty") : figure();
-        // A text that starts by saying what it is needs no second heading.
-        return meaning.isEmpty() || shown.startsWith(meaning) ? shown : meaning + QStringLiteral(": ") + shown;
+        return withMeaning(widget(), QStringLiteral(": "));
     }
 
 private:
-    // Runs of blanks that only line figures up on screen are not read out.
-    QString figure() const { return static_cast<QLabel *>(widget())->text().simplified(); }
+    QString figure() const { return shownFigure(widget()); }
 };
 
 // The views built here, while they live. No interface may be made for a widget in its destructor,
@@ -363,6 +425,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("QMdiSubWindow"))
         return new SubWindowAccessible(static_cast<QMdiSubWindow *>(object));
+    if (className == QLatin1String("QMdiArea"))
+        return new MdiAreaAccessible(static_cast<QMdiArea *>(object));
     if (className == QLatin1String("QLabel") && object->property(kResult).toBool())
         return new ResultAccessible(static_cast<QLabel *>(object));
     if (className != QLatin1String("QWidget"))
@@ -370,6 +434,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (dynamic_cast<LineShape *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Separator);
+    if (dynamic_cast<Announcer *>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (liveViews().contains(widget))
         return new ViewAccessible(widget);
     return nullptr;
@@ -392,7 +458,7 @@ QLabel *makeLabel(const ControlSpec &spec, QWidget *view)
 
 QWidget *makeTextBox(const ControlSpec &spec, QWidget *view)
 {
-    auto *box = new QLineEdit(spec.caption, view);
+    auto *box = new TextBox(spec.caption, view);
     box->setAlignment((alignmentFor(spec.align) & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     box->setStyle(compactStyle());
     if (spec.output) {
@@ -564,6 +630,36 @@ void resultChanged(QLabel *label)
     QAccessible::updateAccessibility(&changed);
 }
 
+bool isResult(const QWidget *control)
+{
+    return control->property(kResult).toBool();
+}
+
+QString heardResult(const QWidget *control)
+{
+    return withMeaning(control, QStringLiteral(" "));
+}
+
+Announcer::Announcer(QWidget *parent) : QWidget(parent)
+{
+    installAccessibleFactory();
+    setObjectName(QStringLiteral("announcer"));
+    setAccessibleName(QCoreApplication::translate("Announcer", "Announcements"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+// A notification is read out as it comes into view; it is out of view again at once, so that
+// the screen reader's review of the window never comes upon it.
+void Announcer::say(const QString &text)
+{
+    setAccessibleName(text);
+    show();
+    hide();
+}
+
 QFont fontFor(const FontSpec &spec)
 {
     QFont font(familyFor(spec.face));
@@ -628,7 +724,7 @@ QWidget *buildControls(const FormLayout &layout, QWidget *view)
             wrapIfTallEnough(static_cast<QLabel *>(w));
         shrinkToFit(w);
         // Marked first: naming the label makes its accessible interface, which must be a result's.
-        if (spec.result)
+        if (spec.result || spec.output)
             w->setProperty(kResult, true);
         w->setAccessibleName(accessibleNameFor(spec, layout));
         if (!spec.tip.isEmpty()) {

@@ -1,6 +1,7 @@
 // Makes real widgets from a window's table.
 #pragma once
 
+#include <QAccessible>
 #include <QFont>
 #include <QLabel>
 #include <QWidget>
@@ -30,6 +31,32 @@ private:
 
 // A result label's spoken name carries its figure: a new figure is announced as a change of name.
 void resultChanged(QLabel *label);
+
+// A result label, or a box only the handlers write.
+bool isResult(const QWidget *control);
+// A result as it is heard: what it means and what it shows ("Gallons 7481").
+QString heardResult(const QWidget *control);
+
+// While one lives, assistive tools are told nothing of what happens.
+class Unheard {
+public:
+    Unheard() : told_(QAccessible::installUpdateHandler([](QAccessibleEvent *) {})) {}
+    ~Unheard() { QAccessible::installUpdateHandler(told_); }
+    Unheard(const Unheard &) = delete;
+    Unheard &operator=(const Unheard &) = delete;
+
+private:
+    QAccessible::UpdateHandler told_;
+};
+
+// Tells a screen reader a short text once, without moving the focus. The toolkit has no call for
+// it; what screen readers here do read out unasked is a notification coming into view, so this
+// is one, never drawn, shown for a moment with the text as its name.
+class Announcer : public QWidget {
+public:
+    explicit Announcer(QWidget *parent);
+    void say(const QString &text);
+};
 
 // The client widget of a window: its size, colour, font and every control, in tab order.
 // Returns the control that takes the focus first, if any.

@@ -1,6 +1,8 @@
 #include "ui/form.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -173,6 +175,20 @@ QWidget *Form::createWindow(QWidget *view)
     sub->setSystemMenu(nullptr);
     sub->setOption(QMdiSubWindow::RubberBandMove, false);
     host_.mdiArea()->addSubWindow(sub, childFlags(spec));
+    // Tab past a window's last control gives the focus to the child window's frame, which passes
+    // it on to the first control at once, but tells assistive tools of the frame last: a screen
+    // reader would name the window, not the box the keys now go to. It is told of the control
+    // again once the frame is done.
+    new EventHook(sub, [sub](QEvent *event) {
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, sub, [sub] {
+                if (QWidget *focus = QApplication::focusWidget(); focus && sub->isAncestorOf(focus)) {
+                    QAccessibleEvent told(focus, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&told);
+                }
+            });
+        return false;
+    });
     sub->adjustSize();
     sub->setFixedSize(sub->sizeHint());
     return sub;
@@ -196,6 +212,7 @@ void Form::Show()
     Load();
     if (!isLoaded())
         return;
+    rememberFocus();
     window_->show();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(window_.data())) {
         if (QMdiArea *area = sub->mdiArea())
@@ -210,8 +227,49 @@ void Form::Show()
 void Form::Hide()
 {
     Load();
-    if (isLoaded())
-        window_->hide();
+    if (!isLoaded())
+        return;
+    const bool heldFocus = holdsFocus();
+    window_->hide();
+    if (heldFocus)
+        handFocusBack();
+}
+
+void Form::rememberFocus()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus != window_ && !window_->isAncestorOf(focus))
+        focusBefore_ = focus;
+}
+
+// A child window that has, or last had, the focus of the main window: the toolkit would leave
+// the keyboard in it once it is hidden, and a key could then press a button nobody can see.
+bool Form::holdsFocus() const
+{
+    QWidget *focus = window_->window()->focusWidget();
+    return isChildWindow() && focus && (focus == window_ || window_->isAncestorOf(focus));
+}
+
+// The keyboard goes back to where it was before this window was shown, else to the child window
+// on top (the calculator in use), else to the main window.
+void Form::handFocusBack()
+{
+    QWidget *main = window_->window();
+    QWidget *to = focusBefore_;
+    if (to && (to->window() != main || !to->isVisible() || !to->isEnabled()))
+        to = nullptr;
+    QMdiArea *area = host_.mdiArea();
+    const QList<QMdiSubWindow *> children =
+        area ? area->subWindowList(QMdiArea::StackingOrder) : QList<QMdiSubWindow *>();
+    for (auto child = children.rbegin(); !to && child != children.rend(); ++child)
+        if ((*child)->isVisible() && (*child)->focusWidget() && (*child)->focusWidget() != *child)
+            to = (*child)->focusWidget();
+    QMdiSubWindow *child = nullptr;
+    for (QWidget *w = to; w && !child; w = w->parentWidget())
+        child = qobject_cast<QMdiSubWindow *>(w);
+    if (area)
+        area->setActiveSubWindow(child);
+    (to ? to : main)->setFocus(Qt::OtherFocusReason);
 }
 
 void Form::Unload()
@@ -226,11 +284,16 @@ void Form::Unload()
     // A pending timer tick or click must not reach the discarded controls.
     for (QObject *child : view->findChildren<QObject *>())
         child->blockSignals(true);
+    const bool hadKeyboard = outer->isWindow() && outer->isActiveWindow();
     outer->hide();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(outer); sub && sub->mdiArea())
         sub->mdiArea()->removeSubWindow(sub);
     // The unload may run inside one of the window's own handlers.
     outer->deleteLater();
+    // A window on its own hands the keyboard to the main window, which the window manager does
+    // not always activate as the window goes: keys would reach no window that anyone can hear.
+    if (QMdiArea *area = host_.mdiArea(); hadKeyboard && area && area->window() != outer)
+        area->window()->activateWindow();
     host_.windowUnloaded(*this);
 }
 
@@ -271,6 +334,8 @@ QString Form::text(const QString &controlName)
 void Form::setText(const QString &controlName, const QString &value)
 {
     QWidget *w = control(controlName);
+    if (written_ && isResult(w) && !written_->contains(controlName))
+        written_->append(controlName);
     if (auto *box = qobject_cast<QLineEdit *>(w)) {
         box->setText(value);
         box->setCursorPosition(0);
@@ -332,7 +397,31 @@ void Form::onClick(const QString &controlName, std::function<void()> handler)
 {
     auto *button = controlAs<QAbstractButton>(controlName);
     QObject::connect(button, &QAbstractButton::clicked, button,
-                     [handler = std::move(handler)] { RunHandler(handler); });
+                     [this, handler = std::move(handler)] { runAndAnnounce(handler); });
+}
+
+// A screen reader hears the figures a click wrote, with their meanings, once the click is done.
+// A click that stops at a message writes nothing; one that fails part-way is heard by its error
+// message alone.
+void Form::runAndAnnounce(const std::function<void()> &handler)
+{
+    written_.emplace();
+    const bool ran = RunHandler(handler);
+    const QStringList written = std::exchange(written_, std::nullopt).value_or(QStringList());
+    if (!ran || written.isEmpty() || !isLoaded())
+        return;
+    QStringList heard, shown;
+    for (const ControlSpec &spec : layout().controls)
+        if (written.contains(spec.name)) {
+            heard << heardResult(control(spec.name));
+            shown << text(spec.name).simplified();
+        }
+    // Clearing, or a table filled with one figure, is said once.
+    if (shown.size() > 1 && shown.count(shown.front()) == shown.size())
+        return announce(shown.front().isEmpty()
+                            ? QCoreApplication::translate("Announcer", "Results cleared")
+                            : QCoreApplication::translate("Announcer", "All results %1").arg(shown.front()));
+    announce(heard.join(QStringLiteral(", ")));
 }
 
 void Form::onTimer(const QString &timerName, std::function<void()> handler)

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "numbers/errors.h"
 #include "ui/layout.h"
@@ -30,6 +31,8 @@ public:
     virtual QMdiArea *mdiArea() = 0;
     // Told after a window was unloaded, so the program can end when none is left.
     virtual void windowUnloaded(Form &) {}
+    // Tells a screen reader the text, without moving the focus.
+    virtual void announce(const QString &) {}
 };
 
 class Form {
@@ -101,6 +104,7 @@ protected:
     virtual void beforeUnload() {}
 
     FormHost &host() const { return host_; }
+    void announce(const QString &text) { host_.announce(text); }
 
     // Every handler goes through the runtime-error guard.
     void onClick(const QString &controlName, std::function<void()> handler);
@@ -116,10 +120,18 @@ protected:
 private:
     void attachCloseBox();
     void showChild();
+    void runAndAnnounce(const std::function<void()> &handler);
+    void rememberFocus();
+    bool holdsFocus() const;
+    void handFocusBack();
 
     FormHost &host_;
     QPointer<QWidget> view_;
     QPointer<QWidget> window_;
+    // The results the running click has written, while one runs.
+    std::optional<QStringList> written_;
+    // Where the keyboard was before this window was shown.
+    QPointer<QWidget> focusBefore_;
 };
 
 } // namespace corvane

@@ -147,10 +147,11 @@ MessagePresenter SetMessagePresenter(MessagePresenter replacement)
     return std::exchange(presenter(), std::move(replacement));
 }
 
-void RunHandler(const std::function<void()> &handler)
+bool RunHandler(const std::function<void()> &handler)
 {
     try {
         handler();
+        return true;
     } catch (const RuntimeError &error) {
         reportError(error.name());
     } catch (const std::bad_alloc &) {
@@ -158,6 +159,7 @@ void RunHandler(const std::function<void()> &handler)
     } catch (const std::exception &error) {
         reportError(error.what());
     }
+    return false;
 }
 
 } // namespace corvane

@@ -23,7 +23,8 @@ using MessagePresenter = std::function<void(const QString &text, const QString &
 MessagePresenter SetMessagePresenter(MessagePresenter presenter); // returns the one it replaces
 
 // Runs one event handler. A runtime error abandons the handler at the step that raised it, is
-// reported in a box that names it, and the program goes on with the next event.
-void RunHandler(const std::function<void()> &handler);
+// reported in a box that names it, and the program goes on with the next event. True when the
+// handler ran to its end.
+bool RunHandler(const std::function<void()> &handler);
 
 } // namespace corvane
