@@ -136,20 +136,40 @@ QString writeWhole(QSaveFile &file, const QByteArray &bytes)
 }
 
 // The file is whole or not there at all: a failure leaves what was there before. The content
-// is made in memory first, so only whole bytes meet the disk.
-void saveWhole(const QString &path, const std::function<bool(QIODevice &)> &write)
+// is made in memory first, so only whole bytes meet the disk; `write` says why it could not make it.
+void saveWhole(const QString &path, const std::function<QString(QIODevice &)> &write)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QSaveFile file(path);
-    const QString failure = buffer.open(QIODevice::WriteOnly) && write(buffer)
-                                ? writeWhole(file, bytes)
-                                : CostList::tr("The page could not be made.");
+    QString failure = buffer.open(QIODevice::WriteOnly) ? write(buffer) : buffer.errorString();
+    if (failure.isEmpty())
+        failure = writeWhole(file, bytes);
     if (failure.isEmpty())
         return;
     ShowMessage(
         CostList::tr("The cost list could not be saved as \"%1\".\n\n%2").arg(QDir::toNativeSeparators(path), failure),
         ErrorTitle(), Critical);
+}
+
+// A printer by its name, or the file it prints into.
+QString printerName(const QPrinter &printer)
+{
+    return printer.outputFileName().isEmpty() ? printer.printerName()
+                                              : QDir::toNativeSeparators(printer.outputFileName());
+}
+
+// Why the page could not be drawn on `device`; empty once it is.
+QString pageFailure(PageResult result, const QPagedPaintDevice &device)
+{
+    switch (result) {
+    case PageResult::Drawn: return {};
+    case PageResult::DeviceFailed: return CostList::tr("The page could not be made.");
+    case PageResult::PaperTooSmall: break;
+    }
+    return CostList::tr("Its figures do not fit on %1 paper, even in the smallest type. Choose wider paper, or turn "
+                        "it sideways.")
+        .arg(device.pageLayout().pageSize().name());
 }
 
 } // namespace
@@ -350,7 +370,7 @@ void CostList::itmSaveCosts_Click()
     if (path.isEmpty())
         return;
     const QByteArray csv = costTableAsCsv(costTable(model_), regionalCsvSeparator());
-    saveWhole(path, [&](QIODevice &file) { return file.write(csv) == csv.size(); });
+    saveWhole(path, [&](QIODevice &file) { return file.write(csv) == csv.size() ? QString() : file.errorString(); });
 }
 
 void CostList::itmExportCostsPdf_Click()
@@ -365,8 +385,8 @@ void CostList::itmExportCostsPdf_Click()
         pdf.setTitle(costPageTitle());
         pdf.setCreator(kAppTitle);
         pdf.setPageSize(regionalPageSize());
-        pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        return drawCostPage(table, regionalLongDate(), pdf);
+        setCostPageMargins(pdf);
+        return pageFailure(drawCostPage(table, regionalLongDate(), pdf), pdf);
     });
 }
 
@@ -375,12 +395,17 @@ void CostList::itmPrintCosts_Click()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(costPageTitle());
     // The page size stays the printer's own, for the dialog to change.
-    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    setCostPageMargins(printer);
+    const QMarginsF ours = printer.pageLayout().margins(QPageLayout::Millimeter);
     if (!AskPrinter(printer))
         return;
-    if (!drawCostPage(costTable(model_), regionalLongDate(), printer))
-        ShowMessage(tr("The cost list could not be printed on \"%1\".").arg(printer.printerName()), ErrorTitle(),
-                    Critical);
+    // Margins the dialog left as they were suit the paper chosen in it.
+    if (printer.pageLayout().margins(QPageLayout::Millimeter) == ours)
+        setCostPageMargins(printer);
+    const QString failure = pageFailure(drawCostPage(costTable(model_), regionalLongDate(), printer), printer);
+    if (!failure.isEmpty())
+        ShowMessage(tr("The cost list could not be printed on \"%1\".\n\n%2").arg(printerName(printer), failure),
+                    ErrorTitle(), Critical);
 }
 
 void CostList::showTotal(const QString &caption)

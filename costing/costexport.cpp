@@ -12,6 +12,7 @@
 #include <cstring>
 #include <langinfo.h>
 #include <numeric>
+#include <optional>
 
 #include "costing/costmodel.h"
 #include "numbers/text.h"
@@ -24,11 +25,13 @@ constexpr std::array kNumeric{false, true, false, true, true};
 constexpr size_t kColumns = kNumeric.size();
 using Widths = std::array<double, kColumns>;
 // The table's text starts at this size and gets smaller only when its figures would not fit
-// across the page. On A4 or Letter the longest figures fit at 7 pt; only a sheet narrower still,
-// chosen for printing, takes smaller text, since a small figure can be read and a cut one reads
-// as another number.
+// across the page. On A4 or Letter the longest figures fit at 7 pt; only a sheet narrower still
+// takes smaller text, since a small figure can be read and a cut one reads as another number.
+// Below the smallest size the page is refused rather than printed in part.
 constexpr double kTablePoints = 10;
 constexpr double kSmallestPoints = 4;
+// The blank around a cell's text grows with the type: 1.8 mm at 10 pt.
+constexpr double kPadMillimetresPerPoint = 0.18;
 
 QFont pageFont(double points, bool bold)
 {
@@ -37,6 +40,9 @@ QFont pageFont(double points, bool bold)
     f.setBold(bold);
     return f;
 }
+
+// Taller than any page, for measuring text that wraps.
+constexpr double kUnbounded = 1e7;
 
 // How wide a column's text is on one line (`whole`), and the least it can be: the widest word,
 // since words may wrap at their spaces; a figure never wraps, so a figure's least is all of it.
@@ -87,18 +93,44 @@ Widths columnWidths(const std::array<ColumnNeed, kColumns> &needs, double pad, d
 
 struct TableFit {
     double points = kTablePoints;
+    double pad = 0;
     Widths widths{};
 };
 
-// The largest size at which every figure fits whole across the page.
-TableFit fitTable(const QList<QStringList> &rows, double pad, QPaintDevice &device)
+// The largest size at which every figure fits whole across the page; none when not even the
+// smallest does.
+std::optional<TableFit> fitTable(const QList<QStringList> &rows, QPaintDevice &device)
 {
-    for (TableFit fit;; fit.points -= 0.5) {
-        fit.widths = columnWidths(columnNeeds(rows, fit.points, device), pad, device.width());
-        const double tableWidth = std::accumulate(fit.widths.begin(), fit.widths.end(), 0.0);
-        if (tableWidth <= device.width() * 1.000001 || fit.points <= kSmallestPoints)
+    const double mm = device.logicalDpiX() / 25.4;
+    for (TableFit fit; fit.points >= kSmallestPoints; fit.points -= 0.5) {
+        fit.pad = kPadMillimetresPerPoint * fit.points * mm;
+        fit.widths = columnWidths(columnNeeds(rows, fit.points, device), fit.pad, device.width());
+        if (std::accumulate(fit.widths.begin(), fit.widths.end(), 0.0) <= device.width() * 1.000001)
             return fit;
     }
+    return std::nullopt;
+}
+
+// A paragraph of words that wrap at their spaces, in the largest type up to `points` in which its
+// widest word fits the page; none when not even the smallest does.
+struct Paragraph {
+    QString text;
+    QFont font;
+    double height = 0;
+};
+
+std::optional<Paragraph> fitParagraph(const QString &text, double points, bool bold, QPaintDevice &device)
+{
+    for (; points >= kSmallestPoints; points -= 0.5) {
+        const QFontMetricsF metrics(pageFont(points, bold), &device);
+        const QStringList words = text.split(QLatin1Char(' '));
+        if (std::all_of(words.begin(), words.end(),
+                        [&](const QString &w) { return metrics.horizontalAdvance(w) <= device.width(); }))
+            return Paragraph{
+                text, pageFont(points, bold),
+                metrics.boundingRect(QRectF(0, 0, device.width(), kUnbounded), Qt::TextWordWrap, text).height()};
+    }
+    return std::nullopt;
 }
 
 QString csvField(const QString &field, QChar separator)
@@ -109,6 +141,124 @@ QString csvField(const QString &field, QChar separator)
     QString quoted = field;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// The page laid out before a stroke is drawn, so that a list that does not fit is refused whole
+// rather than printed in part.
+struct PagePlan {
+    Paragraph title;
+    Paragraph date;
+    Paragraph total;
+    TableFit fit;
+    // The heading, then the lines, and the height of each.
+    QList<QStringList> rows;
+    QList<double> heights;
+    // The lines on each page, by their row; the total goes below the last.
+    QList<QList<qsizetype>> pages;
+};
+
+// Figures on one line, whole; words wrap.
+int cellFlags(size_t column, bool heading)
+{
+    const bool figure = kNumeric[column] && !heading;
+    return (kNumeric[column] ? Qt::AlignRight : Qt::AlignLeft) | Qt::TextDontClip |
+           (figure ? Qt::TextSingleLine : Qt::TextWordWrap);
+}
+
+double rowHeight(const QStringList &cells, bool heading, const TableFit &fit, QPaintDevice &device)
+{
+    const QFontMetricsF metrics(pageFont(fit.points, heading), &device);
+    double height = 0;
+    for (size_t c = 0; c < kColumns; ++c) {
+        const QRectF box(0, 0, fit.widths[c] - 2 * fit.pad, kUnbounded);
+        height = std::max(height, metrics.boundingRect(box, cellFlags(c, heading), cells.value(int(c))).height());
+    }
+    return height + 2 * fit.pad;
+}
+
+// As many lines on a page as fit below the heading, which every page repeats; the total below the
+// last line, or on a page of its own. False when a line does not fit on a page even alone.
+bool paginate(PagePlan &plan, double firstTop, double totalNeed, double height)
+{
+    plan.pages = {{}};
+    double y = firstTop;
+    for (qsizetype r = 1; r < plan.rows.size(); ++r) {
+        double need = plan.heights[r] + (plan.pages.back().isEmpty() ? plan.heights[0] : 0);
+        if (y + need > height) {
+            plan.pages.append(QList<qsizetype>());
+            y = 0;
+            need = plan.heights[0] + plan.heights[r];
+            if (need > height)
+                return false;
+        }
+        plan.pages.back().append(r);
+        y += need;
+    }
+    if (y + totalNeed > height)
+        plan.pages.append(QList<qsizetype>());
+    return totalNeed <= height;
+}
+
+std::optional<PagePlan> planPage(const CostTable &table, const QString &date, QPaintDevice &device)
+{
+    const double mm = device.logicalDpiX() / 25.4;
+    PagePlan plan;
+    plan.rows = QList<QStringList>{table.header} + table.rows.mid(0, table.rows.size() - 1);
+    const QString total = table.rows.isEmpty() ? QString() : table.rows.last().value(4);
+    const std::optional<TableFit> fit = fitTable(plan.rows, device);
+    const std::optional<Paragraph> title = fitParagraph(costPageTitle(), 18, true, device);
+    const std::optional<Paragraph> dated = fitParagraph(date, 10, false, device);
+    const std::optional<Paragraph> totalled =
+        fitParagraph(QCoreApplication::translate("CostExport", "Total: $%1").arg(total), 12, true, device);
+    if (!fit || !title || !dated || !totalled)
+        return std::nullopt;
+    plan.fit = *fit, plan.title = *title, plan.date = *dated, plan.total = *totalled;
+    for (qsizetype r = 0; r < plan.rows.size(); ++r)
+        plan.heights.append(rowHeight(plan.rows[r], r == 0, plan.fit, device));
+    const double firstTop = plan.title.height + 1.5 * mm + plan.date.height + 8 * mm;
+    if (!paginate(plan, firstTop, 3 * mm + plan.total.height, device.height()))
+        return std::nullopt;
+    return plan;
+}
+
+// Returns where the paragraph ends.
+double drawParagraph(QPainter &p, const Paragraph &paragraph, Qt::Alignment align, double y)
+{
+    p.setFont(paragraph.font);
+    p.drawText(QRectF(0, y, p.device()->width(), paragraph.height), int(align | Qt::TextWordWrap), paragraph.text);
+    return y + paragraph.height;
+}
+
+// The heading and the lines of one page, ruled; returns where the table ends.
+double drawTable(QPainter &p, const PagePlan &plan, const QList<qsizetype> &lines, double y)
+{
+    if (lines.isEmpty())
+        return y;
+    const TableFit &fit = plan.fit;
+    std::array<double, kColumns + 1> edge{0};
+    for (size_t c = 0; c < kColumns; ++c)
+        edge[c + 1] = edge[c] + fit.widths[c];
+    const double top = y;
+    const QPen rule(Qt::black, 0.25 * p.device()->logicalDpiX() / 25.4);
+    for (const qsizetype r : QList<qsizetype>{0} + lines) {
+        const bool heading = r == 0;
+        const double height = plan.heights[r];
+        if (heading)
+            p.fillRect(QRectF(0, y, edge.back(), height), QColor(0xE8, 0xE8, 0xE8));
+        p.setFont(pageFont(fit.points, heading));
+        // Never clipped: the columns were made wide enough, and a figure cut off at its left
+        // would read as another number.
+        for (size_t c = 0; c < kColumns; ++c)
+            p.drawText(QRectF(edge[c] + fit.pad, y + fit.pad, fit.widths[c] - 2 * fit.pad, height - 2 * fit.pad),
+                       cellFlags(c, heading), plan.rows[r].value(int(c)));
+        y += height;
+        p.setPen(rule);
+        p.drawLine(QPointF(0, y), QPointF(edge.back(), y));
+    }
+    p.drawRect(QRectF(0, top, edge.back(), y - top));
+    for (size_t c = 1; c + 1 < edge.size(); ++c)
+        p.drawLine(QPointF(edge[c], top), QPointF(edge[c], y));
+    return y;
 }
 
 } // namespace
@@ -213,67 +363,40 @@ QPageSize regionalPageSize()
     }
 }
 
-bool drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device)
+void setCostPageMargins(QPagedPaintDevice &device)
 {
+    QPageLayout page = device.pageLayout();
+    page.setUnits(QPageLayout::Millimeter);
+    const QSizeF paper = page.fullRect().size();
+    const double wanted = std::min(20.0, std::min(paper.width(), paper.height()) / 10);
+    const QMarginsF least = page.minimumMargins();
+    device.setPageMargins(QMarginsF(std::max(wanted, least.left()), std::max(wanted, least.top()),
+                                    std::max(wanted, least.right()), std::max(wanted, least.bottom())),
+                          QPageLayout::Millimeter);
+}
+
+PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device)
+{
+    const std::optional<PagePlan> plan = planPage(table, date, device);
+    if (!plan)
+        return PageResult::PaperTooSmall;
     QPainter p;
     if (!p.begin(&device))
-        return false;
+        return PageResult::DeviceFailed;
     const double mm = device.logicalDpiX() / 25.4;
-    const double width = device.width();
-
-    double y = 0;
-    const auto paragraph = [&](const QString &text, const QFont &f, Qt::Alignment align, double after) {
-        p.setFont(f);
-        const QRectF box = p.boundingRect(QRectF(0, y, width, 1000 * mm), align | Qt::TextWordWrap, text);
-        p.drawText(QRectF(0, y, width, box.height()), align | Qt::TextWordWrap, text);
-        y += box.height() + after;
-    };
-    paragraph(costPageTitle(), pageFont(18, true), Qt::AlignLeft, 1.5 * mm);
-    paragraph(date, pageFont(10, false), Qt::AlignLeft, 8 * mm);
-
-    const double pad = 1.8 * mm;
-    const QList<QStringList> rows = QList<QStringList>{table.header} + table.rows.mid(0, table.rows.size() - 1);
-    const TableFit fit = fitTable(rows, pad, device);
-    std::array<double, kColumns + 1> edge{0};
-    for (size_t c = 0; c < kColumns; ++c)
-        edge[c + 1] = edge[c] + fit.widths[c];
-    const double top = y;
-    const QPen rule(Qt::black, 0.25 * mm);
-    const auto row = [&](const QStringList &cells, bool heading) {
-        p.setFont(pageFont(fit.points, heading));
-        // Never clipped: the columns were made wide enough, and a figure cut off at its left
-        // would read as another number.
-        const auto flags = [&](size_t c) {
-            const bool figure = kNumeric[c] && !heading;
-            return (kNumeric[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::TextDontClip |
-                   (figure ? Qt::TextSingleLine : Qt::TextWordWrap);
-        };
-        double height = 0;
-        std::array<QRectF, kColumns> boxes;
-        for (size_t c = 0; c < kColumns; ++c) {
-            boxes[c] = QRectF(edge[c] + pad, y + pad, fit.widths[c] - 2 * pad, 1000 * mm);
-            height = std::max(height, p.boundingRect(boxes[c], flags(c), cells.value(int(c))).height());
+    for (qsizetype page = 0; page < plan->pages.size(); ++page) {
+        if (page > 0 && !device.newPage())
+            return PageResult::DeviceFailed;
+        double y = 0;
+        if (page == 0) {
+            y = drawParagraph(p, plan->title, Qt::AlignLeft, y) + 1.5 * mm;
+            y = drawParagraph(p, plan->date, Qt::AlignLeft, y) + 8 * mm;
         }
-        if (heading)
-            p.fillRect(QRectF(0, y, edge.back(), height + 2 * pad), QColor(0xE8, 0xE8, 0xE8));
-        for (size_t c = 0; c < kColumns; ++c)
-            p.drawText(QRectF(boxes[c].topLeft(), QSizeF(boxes[c].width(), height)), flags(c), cells.value(int(c)));
-        y += height + 2 * pad;
-        p.setPen(rule);
-        p.drawLine(QPointF(0, y), QPointF(edge.back(), y));
-    };
-    for (qsizetype r = 0; r < rows.size(); ++r)
-        row(rows[r], r == 0);
-    p.setPen(rule);
-    p.drawRect(QRectF(0, top, edge.back(), y - top));
-    for (size_t c = 1; c + 1 < edge.size(); ++c)
-        p.drawLine(QPointF(edge[c], top), QPointF(edge[c], y));
-
-    y += 3 * mm;
-    const QString total = table.rows.isEmpty() ? QString() : table.rows.last().value(4);
-    paragraph(QCoreApplication::translate("CostExport", "Total: $%1").arg(total), pageFont(12, true), Qt::AlignRight,
-              0);
-    return p.end();
+        y = drawTable(p, *plan, plan->pages[page], y);
+        if (page + 1 == plan->pages.size())
+            drawParagraph(p, plan->total, Qt::AlignRight, y + 3 * mm);
+    }
+    return p.end() ? PageResult::Drawn : PageResult::DeviceFailed;
 }
 
 } // namespace corvane

@@ -33,8 +33,15 @@ QChar regionalCsvSeparator();
 // The paper of the user's paper setting (LC_PAPER): A4, Letter or a size of its own; Letter
 // with no regional settings at all.
 QPageSize regionalPageSize();
-// Draws the list's page: a title, the date, the ruled table and the total, as text that can be
-// selected and searched. False when the device cannot be drawn on.
-bool drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device);
+// 20 mm all round, as on A4 and Letter; a paper too small to spare that (A6 and smaller, a till
+// roll) keeps a tenth of its shorter side, and never less than the printer needs.
+void setCostPageMargins(QPagedPaintDevice &device);
+
+enum class PageResult { Drawn, DeviceFailed, PaperTooSmall };
+// Draws the list on as many pages as it takes: a title, the date, the ruled table with its heading
+// on every page, and the total, as text that can be selected and searched. Every line and the
+// total are drawn whole or, when a figure would not fit across the paper even in the smallest type,
+// nothing is.
+PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device);
 
 } // namespace corvane

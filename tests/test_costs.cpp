@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -156,20 +157,76 @@ class CostsTest : public QObject {
 
     void remove(int slot) { click(*costs, element("cmdRemove", slot)); }
 
-    // A full list whose figures run to twenty characters in every figure column and in the unit; returns them.
-    QStringList postTwelveLongLines()
+    // Twelve wall-framing lines, ordinary or with twenty characters in every figure column and in the
+    // unit, the last of them cement with a cost; returns their records.
+    QList<QStringList> postTwelveLines(bool longFigures = true)
     {
         const QString digits = "3141592653589793238462643383279502884197169399375105820974944592";
-        QStringList figures;
+        QList<QStringList> records;
         for (int n = 1; n <= 12; ++n) {
-            QStringList cells;
-            for (int column = 0; column < 4; ++column)
-                cells << digits.mid(n * 3 + column, 19).insert(10 - column, '.');
-            figures << cells;
-            costs->post(Material::Sand, QString::number(n), 0, duplicateFor(Material::Sand),
-                        {"Wall framing", cells[0], "boards, 2 x 4 x " + cells[1] + " ft", cells[2], cells[3]});
+            QStringList f{"11.2708", "8", "2.5", "28.177"};
+            for (int column = 0; column < 4 && longFigures; ++column)
+                f[column] = digits.mid(n * 3 + column, 19).insert(10 - column, '.');
+            records.append({"Wall framing", f[0], "boards, 2 x 4 x " + f[1] + " ft", f[2], f[3]});
+            const Material m = n < 12 ? Material::Sand : Material::Cement;
+            costs->post(m, QString::number(n), n < 12 ? 0 : f[3].toDouble(), duplicateFor(m),
+                        {records.last()[0], f[0], records.last()[2], f[2], f[3]});
         }
-        return figures;
+        return records;
+    }
+
+    // The words of each page of a PDF where pdftotext finds them, in points from the paper's corner.
+    struct PdfPage {
+        QRectF paper;
+        QList<std::pair<QString, QRectF>> words;
+    };
+    static QList<PdfPage> pdfPages(const QString &pdf)
+    {
+        QProcess bbox;
+        bbox.start("pdftotext", {"-bbox", pdf, "-"});
+        bbox.waitForFinished(20000);
+        static const QRegularExpression tag(R"-(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.]+)" )-"
+                                            R"-(yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)-");
+        QList<PdfPage> pages;
+        for (const QRegularExpressionMatch &m : tag.globalMatch(QString::fromUtf8(bbox.readAllStandardOutput()))) {
+            const auto at = [&](int i) { return m.captured(i).toDouble(); };
+            if (m.capturedLength(1))
+                pages.append({QRectF(0, 0, at(1), at(2)), {}});
+            else
+                pages.last().words.append({m.captured(7), QRectF(QPointF(at(3), at(4)), QPointF(at(5), at(6)))});
+        }
+        return pages;
+    }
+
+    // Every word inside its paper's printable area, the first page's reaching out to its margin; every
+    // figure of `records` whole, as often as they hold it; the heading on each page with lines; the total last.
+    static void checkPages(const QList<PdfPage> &pages, double marginMm, const QList<QStringList> &records,
+                           const QString &total)
+    {
+        // The PDF rounds its margins to whole points.
+        const double margin = marginMm * 72 / 25.4, slack = 0.5;
+        QHash<QString, int> seen, expected{{"Total:", 1}, {"$" + total, 1}};
+        for (const QStringList &record : records)
+            for (int column : {1, 3, 4})
+                ++expected[record[column]];
+        for (const PdfPage &page : pages) {
+            const QRectF printable = page.paper.adjusted(margin, margin, -margin, -margin);
+            double left = page.paper.width();
+            QSet<QString> here;
+            for (const auto &[word, box] : page.words) {
+                QVERIFY2(printable.adjusted(-slack, -slack, slack, slack).contains(box),
+                         qPrintable(word + " stands outside the printable area"));
+                left = std::min(left, box.left()), ++seen[word], here << word;
+            }
+            QVERIFY(&page != &pages.first() || left < printable.left() + slack);
+            const bool lines =
+                std::any_of(records.begin(), records.end(), [&](auto &r) { return here.contains(r[1]); });
+            QVERIFY2(here.contains("Quantity") == lines, "a page of lines without the heading");
+        }
+        QVERIFY(!pages.isEmpty() && pages.last().words.last().first == "$" + total);
+        for (const auto &[word, count] : expected.asKeyValueRange())
+            QVERIFY2(seen.value(word) == count,
+                     qPrintable(QString("%1 seen %2 times").arg(word).arg(seen.value(word))));
     }
 
     QString total() { return costs->text("lblTotalProjectCost"); }
@@ -458,26 +515,85 @@ private slots:
     }
 
     // The page as its reader sees it, on the paper of the user's paper setting whatever the language:
-    // drawn at 200 dpi and read back by OCR, every figure whole.
+    // every figure whole where it stands, and as OCR reads it drawn at 200 dpi.
     void aPageOfLongFiguresShowsEveryFigureWholeOnTheUsersPaper()
     {
         const auto restore = qScopeGuard([all = qgetenv("LC_ALL"), lang = qgetenv("LANG")] {
             qputenv("LC_ALL", all), qputenv("LANG", lang), qunsetenv("LC_PAPER");
         });
         qunsetenv("LC_ALL"), qputenv("LANG", "en_US.UTF-8"), qputenv("LC_PAPER", "de_DE.UTF-8");
-        const QStringList figures = postTwelveLongLines();
+        const QList<QStringList> records = postTwelveLines();
         QTemporaryDir dir;
         const QString pdf = dir.filePath("list.pdf"), page = dir.filePath("page");
         SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return pdf; });
         costs->view()->findChild<QAction *>("itmExportCostsPdf")->trigger();
+        const QList<PdfPage> pages = pdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0].paper.size(), QSizeF(595, 842)); // A4
+        checkPages(pages, 20, records, total());
         QCOMPARE(QProcess::execute("pdftoppm", {"-r", "200", "-png", "-singlefile", pdf, page}), 0);
-        QCOMPARE(QImage(page + ".png").size(), QSize(1653, 2339)); // A4
         QProcess ocr;
         ocr.start("tesseract", {page + ".png", "-"});
         QVERIFY(ocr.waitForFinished(120000));
         const QString read = QString::fromUtf8(ocr.readAllStandardOutput()).remove(' ');
-        for (const QString &figure : figures)
-            QVERIFY2(read.contains(figure), qPrintable(figure + " is not whole in\n" + read));
+        for (const QStringList &record : records)
+            for (const QString &figure : {record[1], record[3], record[4]})
+                QVERIFY2(read.contains(figure), qPrintable(figure + " is not whole in\n" + read));
+    }
+
+    // Printed on any paper the print dialog gives, every line and the total stand whole in the
+    // printable area, on as many pages as it takes; A4 and Letter take one. A list whose figures
+    // cannot be fitted is not printed, and the user is told why.
+    void everyLineAndTheTotalStandWholeOnThePaper_data()
+    {
+        QTest::addColumn<QPageSize>("paper");
+        QTest::addColumn<bool>("sideways");
+        QTest::addColumn<double>("margin"); // millimetres
+        QTest::addColumn<bool>("longFigures");
+        QTest::addColumn<int>("pages"); // 0 for any number, -1 when refused
+        const QPageSize a6(QPageSize::A6), a7(QPageSize::A7);
+        const QPageSize roll80(QSizeF(80, 200), QPageSize::Millimeter), roll58(QSizeF(58, 200), QPageSize::Millimeter);
+        QTest::newRow("A4, long figures") << QPageSize(QPageSize::A4) << false << 20.0 << true << 1;
+        QTest::newRow("Letter sideways") << QPageSize(QPageSize::Letter) << true << 20.0 << false << 1;
+        QTest::newRow("A6") << a6 << false << 10.5 << false << 0;
+        QTest::newRow("A6, long figures, the dialog's margins") << a6 << false << 3.0 << true << 0;
+        QTest::newRow("A7") << a7 << false << 7.4 << false << 0;
+        QTest::newRow("A7 sideways, long figures") << a7 << true << 7.4 << true << 0;
+        QTest::newRow("A7, long figures") << a7 << false << 7.4 << true << -1;
+        QTest::newRow("80 mm roll") << roll80 << false << 8.0 << false << 0;
+        QTest::newRow("58 mm roll") << roll58 << false << 5.8 << false << 0;
+        QTest::newRow("58 mm roll, long figures") << roll58 << false << 5.8 << true << -1;
+    }
+    void everyLineAndTheTotalStandWholeOnThePaper()
+    {
+        QFETCH(QPageSize, paper);
+        QFETCH(bool, sideways);
+        QFETCH(double, margin);
+        QFETCH(bool, longFigures);
+        QFETCH(int, pages);
+        const QList<QStringList> records = postTwelveLines(longFigures);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("printed.pdf");
+        SetPrintPrompt([&](QPrinter &printer) {
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(paper);
+            printer.setPageOrientation(sideways ? QPageLayout::Landscape : QPageLayout::Portrait);
+            if (QByteArray(QTest::currentDataTag()).contains("dialog"))
+                printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+            return true;
+        });
+        costs->view()->findChild<QAction *>("itmPrintCosts")->trigger();
+        if (pages < 0) {
+            const QString text(
+                "The cost list could not be printed on \"%1\".\n\nIts figures do not fit on %2 paper, even "
+                "in the smallest type. Choose wider paper, or turn it sideways.");
+            QCOMPARE(messages.take(), QList<Message>({{text.arg(pdf, paper.name()), "Error", 16}}));
+            QVERIFY(!QFile::exists(pdf));
+            return;
+        }
+        const QList<PdfPage> printed = pdfPages(pdf);
+        QVERIFY2(pages == 0 || printed.size() == pages, qPrintable(QString::number(printed.size()) + " pages"));
+        checkPages(printed, margin, records, total());
     }
 
     // On a real file system that is full, or has room for part of the file only.
@@ -496,7 +612,7 @@ private slots:
         QFETCH(int, room);
         QTemporaryDir dir;
         QFile old(dir.filePath(file)), filler(dir.filePath("filler"));
-        postTwelveLongLines();
+        postTwelveLines();
         SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return old.fileName(); });
         QAction *save =
             costs->view()->findChild<QAction *>(file.endsWith("csv") ? "itmSaveCosts" : "itmExportCostsPdf");

@@ -22,7 +22,7 @@
 <context>
     <name>CostExport</name>
     <message>
-        <location filename="../costing/costexport.cpp" line="+118"/>
+        <location filename="../costing/costexport.cpp" line="+268"/>
         <source>Cost List</source>
         <translation>Lista de costos</translation>
     </message>
@@ -57,7 +57,7 @@
         <translation>Total</translation>
     </message>
     <message>
-        <location line="+139"/>
+        <location line="-73"/>
         <source>Total: $%1</source>
         <translation>Total: $%1</translation>
     </message>
@@ -708,12 +708,21 @@
         <translation>lista-de-costos-%1.%2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+58"/>
         <source>The page could not be made.</source>
         <translation>No se pudo componer la página.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+240"/>
+        <source>The cost list could not be printed on &quot;%1&quot;.
+
+%2</source>
+        <translation>No se pudo imprimir la lista de costos en «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <location line="-256"/>
         <source>The cost list could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -722,7 +731,12 @@
 %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+19"/>
+        <source>Its figures do not fit on %1 paper, even in the smallest type. Choose wider paper, or turn it sideways.</source>
+        <translation>Sus cifras no caben en el papel %1, ni siquiera con la letra más pequeña. Elija un papel más ancho o póngalo en horizontal.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Cost list</source>
         <translation>Lista de costos</translation>
     </message>
@@ -798,12 +812,7 @@
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>The cost list could not be printed on &quot;%1&quot;.</source>
-        <translation>No se pudo imprimir la lista de costos en «%1».</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+39"/>
         <source>Total: $%1</source>
         <translation>Total: $%1</translation>
     </message>
