@@ -2,7 +2,9 @@
 // the user.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -14,24 +16,55 @@
 
 namespace {
 
-// The toolkit's own options, as it documents them: it takes them off the command line as it starts.
+// The toolkit's own options, as it documents them: it takes them off the command line as it starts. It reads
+// a value after "=" for a few (-style=fusion); for the others it would pass over "-platform=xcb" in silence
+// and start otherwise than asked, so that form is refused.
+enum class Value { None, Spaced, SpacedOrJoined };
 struct ToolkitOption {
     const char *name;
-    bool takesValue;
+    Value value;
 };
-constexpr ToolkitOption kToolkitOptions[] = {
-    {"platform", true},    {"platformpluginpath", true}, {"platformtheme", true},
-    {"plugin", true},      {"qmljsdebugger", true},      {"qwindowgeometry", true},
-    {"qwindowicon", true}, {"qwindowtitle", true},       {"session", true},
-    {"display", true},     {"geometry", true},           {"style", true},
-    {"stylesheet", true},  {"reverse", false},           {"widgetcount", false}};
+constexpr ToolkitOption kToolkitOptions[] = {{"platform", Value::Spaced},
+                                             {"platformpluginpath", Value::Spaced},
+                                             {"platformtheme", Value::Spaced},
+                                             {"plugin", Value::Spaced},
+                                             {"qmljsdebugger", Value::SpacedOrJoined},
+                                             {"qwindowgeometry", Value::Spaced},
+                                             {"qwindowicon", Value::Spaced},
+                                             {"qwindowtitle", Value::Spaced},
+                                             {"session", Value::Spaced},
+                                             {"display", Value::Spaced},
+                                             {"geometry", Value::Spaced},
+                                             {"style", Value::SpacedOrJoined},
+                                             {"stylesheet", Value::SpacedOrJoined},
+                                             {"reverse", Value::None},
+                                             {"widgetcount", Value::None}};
+
+// The first argument that gives a toolkit option its value in a form the toolkit does not read; empty when none.
+QString unreadOption(const QStringList &arguments)
+{
+    static const QRegularExpression joined(QStringLiteral("^--?([^=]+)="));
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        const QString name = joined.match(argument).captured(1);
+        for (const ToolkitOption &option : kToolkitOptions)
+            if (option.value == Value::Spaced && name == QLatin1String(option.name))
+                return argument;
+    }
+    return {};
+}
 
 // Runs without a window system, so that --help and --version also answer on a console with no display.
 // Returns the exit status: 0 for an answer, 2 for an argument the program does not take; nothing when the
 // command line holds only the toolkit's options, and the program starts.
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
-    // The core application takes some options out of what it is given; the window system needs them all.
+    // The core application takes some options (-qmljsdebugger) out of what it is given; the window system
+    // needs them all, and the parse below sees them as given.
+    QStringList given;
+    for (int i = 0; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
     std::vector<char *> arguments(argv, argv + argc + 1);
     QCoreApplication app(argc, arguments.data());
     QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
@@ -52,13 +85,14 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     const QCommandLineOption version = parser.addVersionOption();
     for (const ToolkitOption &option : kToolkitOptions) {
         QCommandLineOption toolkit(QString::fromLatin1(option.name), QString(),
-                                   option.takesValue ? QStringLiteral("value") : QString());
+                                   option.value == Value::None ? QString() : QStringLiteral("value"));
         toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(toolkit);
     }
-    const bool parsed = parser.parse(QCoreApplication::arguments());
+    const bool parsed = parser.parse(given);
     // Printed here rather than by the parser's own show functions, which end the process from inside.
-    if (parsed && parser.positionalArguments().isEmpty()) {
+    const QString unread = unreadOption(given);
+    if (parsed && parser.positionalArguments().isEmpty() && unread.isEmpty()) {
         if (parser.isSet(help)) {
             std::fputs(qPrintable(parser.helpText()), stdout);
             return 0;
@@ -73,10 +107,10 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     }
     // What is left is an unknown option, an option's stray value, a positional argument or a bare "--", which
     // ends the options without naming one.
-    const QString error = !parsed
-                              ? parser.errorText()
-                              : QCoreApplication::translate("main", "Unexpected argument '%1'.")
-                                    .arg(parser.positionalArguments().value(0, QCoreApplication::arguments().value(1)));
+    const QString error =
+        !parsed ? parser.errorText()
+                : QCoreApplication::translate("main", "Unexpected argument '%1'.")
+                      .arg(parser.positionalArguments().value(0, unread.isEmpty() ? given.value(1) : unread));
     std::fprintf(stderr, "corvane: %s %s\n", qPrintable(error.simplified()),
                  qPrintable(QCoreApplication::translate("main", "Try 'corvane --help'.")));
     return 2;
@@ -88,32 +122,70 @@ struct HeldMessage {
     QString text;
 };
 std::vector<HeldMessage> heldMessages;
+// The handler the toolkit had before ours: its own, which prints.
+QtMessageHandler toolkitHandler = nullptr;
 
-// With no display to open, the toolkit ends the process from inside the application's constructor, with
-// several lines that blame the installation. While it starts, its messages are held: a fatal one is said in
-// one line that tells the user what to set, and the program ends with status 1 instead of aborting.
-void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const QString &text)
+// The held messages go out as the toolkit would have said them.
+void releaseHeldMessages()
 {
-    if (type == QtFatalMsg) {
-        // Said while the application is not yet whole, so from the user's translation itself.
-        const char *const noDisplay =
-            QT_TRANSLATE_NOOP("main", "no display could be opened. Set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) "
-                                      "to a running display, or start it with -platform offscreen.");
-        QTranslator translation;
-        corvane::loadTranslation(translation, corvane::userLanguages(), corvane::translationFolders());
-        const QString said = translation.translate("main", noDisplay);
-        std::fprintf(stderr, "corvane: %s\n", qPrintable(said.isEmpty() ? QString::fromUtf8(noDisplay) : said));
-        std::_Exit(1);
-    }
-    heldMessages.push_back({type, context.category, text});
+    for (const HeldMessage &held : std::exchange(heldMessages, {}))
+        toolkitHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
 }
 
-// The messages of a start that succeeded go out as they would have.
-void releaseHeldMessages(QtMessageHandler handler)
+// Said while the application is not yet whole, so from the user's translation itself.
+QString translated(const char *text)
 {
-    qInstallMessageHandler(handler);
-    for (const HeldMessage &held : std::exchange(heldMessages, {}))
-        qt_message_output(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
+    QTranslator translation;
+    corvane::loadTranslation(translation, corvane::userLanguages(), corvane::translationFolders());
+    const QString said = translation.translate("main", text);
+    return said.isEmpty() ? QString::fromUtf8(text) : said;
+}
+
+// The window system's own words for a display that was not named or could not be reached.
+bool noDisplayReached()
+{
+    return std::any_of(heldMessages.begin(), heldMessages.end(), [](const HeldMessage &held) {
+        return held.text.startsWith(QLatin1String("could not connect to display")) ||
+               held.text.startsWith(QLatin1String("Failed to create wl_display"));
+    });
+}
+
+// With no display to reach, the toolkit ends the process from inside the application's constructor, with
+// several lines that blame the installation: that is said in one line that tells the user what to set. Any
+// other reason the toolkit gives is passed on whole. Either way the program ends with status 1 rather than
+// aborting.
+[[noreturn]] void failToStart()
+{
+    if (noDisplayReached()) {
+        std::fprintf(stderr, "corvane: %s\n",
+                     qPrintable(translated(QT_TRANSLATE_NOOP(
+                         "main", "no display could be opened. Set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a "
+                                 "running display."))));
+    } else {
+        std::fprintf(stderr, "corvane: %s\n", qPrintable(translated(QT_TRANSLATE_NOOP("main", "could not start:"))));
+        releaseHeldMessages();
+    }
+    std::_Exit(1);
+}
+
+// A warning that QT_FATAL_WARNINGS makes fatal (or a critical one, QT_FATAL_CRITICALS too) ends the program as
+// soon as it is handled, so it goes out at once, as it would without this handler.
+bool mayEndTheProgram(QtMsgType type)
+{
+    const bool warnings = !qEnvironmentVariableIsEmpty("QT_FATAL_WARNINGS");
+    return (type == QtWarningMsg && warnings) ||
+           (type == QtCriticalMsg && (warnings || !qEnvironmentVariableIsEmpty("QT_FATAL_CRITICALS")));
+}
+
+// While the toolkit starts, its messages are held, to be said as they were once it has started, or to tell
+// why it could not.
+void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    heldMessages.push_back({type, context.category, text});
+    if (type == QtFatalMsg)
+        failToStart();
+    if (mayEndTheProgram(type))
+        releaseHeldMessages();
 }
 
 } // namespace
@@ -123,9 +195,10 @@ int main(int argc, char *argv[])
     if (argc > 1)
         if (const std::optional<int> status = answerCommandLine(argc, argv))
             return *status;
-    const QtMessageHandler handler = qInstallMessageHandler(holdWhileStarting);
+    toolkitHandler = qInstallMessageHandler(holdWhileStarting);
     QApplication app(argc, argv);
-    releaseHeldMessages(handler);
+    qInstallMessageHandler(toolkitHandler);
+    releaseHeldMessages();
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     corvane::Translations translations;
     translations.install(corvane::userLanguages(), corvane::translationFolders());

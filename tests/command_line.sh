@@ -1,18 +1,31 @@
 # With no display at hand, an option is answered on standard output with status 0; the program itself, with
-# or without the toolkit's own options, says in one line on standard error that there is no display, with
+# or without the toolkit's own options in the forms the toolkit reads, says in one line on standard error
+# that there is no display, with status 1; any other reason the toolkit cannot start is passed on whole, with
 # status 1; anything else is refused with one line on standard error and status 2.
-# A row: status, first line of output, arguments.
+# A row: status, first line of output, all of standard error (a pattern), arguments.
 prog=$1 failed=0
+ulimit -c 0
 row() {
-    want="$1 $2 $(($1 > 0))" && shift 2
+    want="$1 $2" err=$3 && shift 3
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prog" "$@" >out.txt 2>err.txt
-    got="$? $(head -n1 out.txt) $(wc -l <err.txt)"
-    [ "$got" = "$want" ] || { echo "corvane $*: $got $(cat err.txt)"; failed=1; }
+    got="$? $(head -n1 out.txt)"
+    # shellcheck disable=SC2254
+    case "$(cat err.txt)" in $err) [ "$got" = "$want" ] ;; *) false ;; esac || { echo "corvane $*: $got $(cat err.txt)"; failed=1; }
 }
-row 0 "Corvane $2" -style=fusion --version
-row 0 "Usage: $prog [options]" --help
-for args in --bogus extra "--version extra" --version=2 -- -session; do row 2 "" $args; done
-for args in "" "-session 1234_5" "-display :9999" "-style fusion"; do row 1 "" $args; done
+nodisplay="corvane: no display could be opened. Set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display."
+row 0 "Corvane $2" "" -style=fusion --version
+row 0 "Usage: $prog [options]" "" --help
+for args in --bogus extra "--version extra" --version=2 -- -session -platform=offscreen; do
+    row 2 "" "corvane: *. Try 'corvane --help'." $args
+done
+for args in "" "-session 1234_5" "-display :9999" "--style fusion" "-stylesheet=none.qss" "-qmljsdebugger=port:1234"; do
+    row 1 "" "$nodisplay" $args
+done
+row 1 "" 'corvane: could not start:
+*Could not find the Qt platform plugin "foo"*no Qt platform plugin could be initialized*' -platform foo
+# A warning that QT_FATAL_WARNINGS makes fatal is said before the toolkit ends the program.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM QT_FATAL_WARNINGS=1 "$prog" 2>err.txt
+[ $? = 134 ] && grep -q "could not connect to display" err.txt || { echo "fatal warning: $(cat err.txt)"; failed=1; }
 # Given a display, the toolkit's own options start the program, still running when it is stopped.
 timeout 10 "$prog" -platform offscreen -session 1234_5 -style fusion -reverse >/dev/null 2>&1
 [ $? = 124 ] || { echo "corvane -session 1234_5 did not start"; failed=1; }

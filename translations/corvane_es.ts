@@ -1485,7 +1485,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+44"/>
+        <location filename="../app/main.cpp" line="+77"/>
         <source>Calculators for small building projects.
 
 The toolkit&apos;s own options (-platform, -display, -style, -session and the others that Qt documents) are taken too.</source>
@@ -1499,7 +1499,7 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
         <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado: &apos;%1&apos;.</translation>
     </message>
@@ -1509,9 +1509,14 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
         <translation>Pruebe &apos;corvane --help&apos;.</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>no display could be opened. Set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display, or start it with -platform offscreen.</source>
-        <translation>no se pudo abrir ninguna pantalla. Indique en DISPLAY (X11) o en WAYLAND_DISPLAY (Wayland) una pantalla en marcha, o inicie el programa con -platform offscreen.</translation>
+        <location line="+46"/>
+        <source>no display could be opened. Set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display.</source>
+        <translation>no se pudo abrir ninguna pantalla. Indique en DISPLAY (X11) o en WAYLAND_DISPLAY (Wayland) una pantalla en marcha.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>could not start:</source>
+        <translation>no se pudo iniciar:</translation>
     </message>
 </context>
 <context>
