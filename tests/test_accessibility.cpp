@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 
 #include "app/mainwindow.h"
+#include "app/quickmenu.h"
 #include "app/workspace.h"
 #include "calculators/concrete.h"
 #include "support/testsupport.h"
@@ -159,6 +160,9 @@ private slots:
         Form *form = workspace.formNamed(window);
         form->Show();
         QVERIFY(form->isLoaded());
+        // A window out of sight is out of the tree.
+        if (window == "mdiMain")
+            workspace.frmQuickMenu().Hide();
         QApplication::setPalette(QPalette(QColor(theme))); // the theme changes while the window is open
         settle();
 
@@ -180,6 +184,8 @@ private slots:
             QObject *object = iface->object();
             if (walked.contains(object))
                 problems << node.path + ": reached twice";
+            if (qobject_cast<QMdiSubWindow *>(object) && static_cast<QWidget *>(object)->isHidden())
+                problems << node.path + ": hidden, yet in the tree";
             walked.insert(object);
             if (node.iface == root)
                 continue;
