@@ -17,6 +17,7 @@
 #include "app/quickmenu.h"
 #include "app/workspace.h"
 #include "calculators/concrete.h"
+#include "calculators/water.h"
 #include "support/testsupport.h"
 #include "ui/builder.h"
 #include "ui/form.h"
@@ -313,6 +314,9 @@ private slots:
         concrete.Show();
         click(concrete, "cmdAddCement");
         QVERIFY(workspace->frmCosts().view()->isAncestorOf(QApplication::focusWidget()));
+        // Not to the window on top, where the user went before coming back to the list.
+        workspace->frmWater().Show();
+        workspace->frmCosts().control("cmdHide")->setFocus();
         click(workspace->frmCosts(), "cmdHide");
         QCOMPARE(QApplication::focusWidget(), concrete.control("cmdAddCement"));
     }

@@ -209,10 +209,12 @@ void Form::attachCloseBox()
 
 void Form::Show()
 {
+    // Taken before the load, which puts a child window's first control in focus.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     Load();
     if (!isLoaded())
         return;
-    rememberFocus();
+    rememberFocus(focus);
     window_->show();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(window_.data())) {
         if (QMdiArea *area = sub->mdiArea())
@@ -235,9 +237,8 @@ void Form::Hide()
         handFocusBack();
 }
 
-void Form::rememberFocus()
+void Form::rememberFocus(QWidget *focus)
 {
-    QWidget *focus = QApplication::focusWidget();
     if (focus && focus != window_ && !window_->isAncestorOf(focus))
         focusBefore_ = focus;
 }

@@ -121,7 +121,7 @@ private:
     void attachCloseBox();
     void showChild();
     void runAndAnnounce(const std::function<void()> &handler);
-    void rememberFocus();
+    void rememberFocus(QWidget *focus);
     bool holdsFocus() const;
     void handFocusBack();
 
