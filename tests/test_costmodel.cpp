@@ -84,6 +84,9 @@ private slots:
             << "+Block 4, -2" << L{1} << L{1, 0, 0, 0, 0} << C{4, 0, 0, 0, 0} << "4";
         QTest::newRow("binary sums shown as typed")
             << "+Sand 0.1, +Gravel 0.2" << L{1, 2} << L{0, 0, 2, 1, 0} << C{0, 0, 0.2, 0.1, 0} << "0.3";
+        QTest::newRow("added in the order block, sand, gravel, cement, wood")
+            << "+Gravel 1, +Sand -1E16, +Block 1E16" << L{1, 2, 3} << L{3, 0, 1, 2, 0} << C{1e16, 0, 1, -1e16, 0}
+            << "1";
         QTest::newRow("large totals in scientific notation")
             << "+Block 600000000000000, +Sand 400000000000000" << L{1, 2} << L{1, 0, 0, 2, 0} << C{6e14, 0, 0, 4e14, 0}
             << "1E+15";

@@ -852,6 +852,7 @@ private slots:
         QCOMPARE(costs->control("cmdRemove(1)")->accessibleName(), "Remove line 1: " + line);
         remove(1);
         QCOMPARE(costs->control("cmdRemove(1)")->accessibleName(), QString("Remove line 1, empty"));
+        QCOMPARE(workspace->mdiMain().announcer()->accessibleName(), "Line 1: " + line + " removed. Total: $0");
     }
 
     void aLineTooLongForItsSlotShowsWhole()
