@@ -27,12 +27,15 @@ try:
     told, announced = [], set()
     def listen(e):
         try:
-            if e.type.endswith("showing") and e.detail1 and e.source.getRoleName() == "notification":
+            if e.type == "object:announcement":  # the toolkit's own, from Qt 6.8
+                announced.add(e.any_data)
+            elif e.type.endswith("showing") and e.detail1 and e.source.getRoleName() == "notification":
                 announced.add(e.source.name)
             told.append((e.type.split(":")[-1], e.source.name, e.detail1))
         except GLib.Error: pass  # a control gone since
     pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing", "object:state-changed:focused",
-                                           "object:text-caret-moved", "object:text-selection-changed")
+                                           "object:text-caret-moved", "object:text-selection-changed",
+                                           "object:announcement")
     def tab(to):
         told.clear()
         subprocess.run(["xdotool", "key", "Tab"], env=env, check=True)
