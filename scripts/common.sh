@@ -21,10 +21,11 @@ missing_packages() {
     done
 }
 
-# Installs what is missing from the list given (scripts/packages.txt when none is).
+# Installs what is missing from the list in scripts/ that is named: packages-build.txt,
+# packages-run.txt or packages-test.txt, each taking in the one before.
 install_packages() {
     local missing
-    missing=$(missing_packages "${1:-packages.txt}" | tr '\n' ' ')
+    missing=$(missing_packages "$1" | tr '\n' ' ')
     [ -z "${missing// /}" ] && return 0
     echo "Installing: $missing"
     local sudo=""

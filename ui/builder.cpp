@@ -651,13 +651,19 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
     hide();
 }
 
-// A notification is read out as it comes into view; it is out of view again at once, so that
-// the screen reader's review of the window never comes upon it.
+// From Qt 6.8 the toolkit tells a screen reader an announcement itself, from the window it is
+// made in. Before, a notification is read out as it comes into view; it is out of view again at
+// once, so that the screen reader's review of the window never comes upon it.
 void Announcer::say(const QString &text)
 {
     setAccessibleName(text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(window(), text);
+    QAccessible::updateAccessibility(&announcement);
+#else
     show();
     hide();
+#endif
 }
 
 QFont fontFor(const FontSpec &spec)

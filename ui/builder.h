@@ -49,9 +49,9 @@ private:
     QAccessible::UpdateHandler told_;
 };
 
-// Tells a screen reader a short text once, without moving the focus. The toolkit has no call for
-// it; what screen readers here do read out unasked is a notification coming into view, so this
-// is one, never drawn, shown for a moment with the text as its name.
+// Tells a screen reader a short text once, without moving the focus: through the toolkit's own
+// announcement where it has one (Qt 6.8), else as a notification, never drawn, shown for a moment
+// with the text as its name, which screen readers read out unasked. The name keeps the last text.
 class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget *parent);
