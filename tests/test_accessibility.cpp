@@ -14,10 +14,8 @@
 #include <QRegularExpression>
 
 #include "app/mainwindow.h"
-#include "app/quickmenu.h"
 #include "app/workspace.h"
 #include "calculators/concrete.h"
-#include "calculators/water.h"
 #include "support/testsupport.h"
 #include "ui/builder.h"
 #include "ui/form.h"
@@ -161,9 +159,8 @@ private slots:
         Form *form = workspace.formNamed(window);
         form->Show();
         QVERIFY(form->isLoaded());
-        // A window out of sight is out of the tree.
-        if (window == "mdiMain")
-            workspace.frmQuickMenu().Hide();
+        if (window == "mdiMain") // a window out of sight is out of the tree
+            workspace.formNamed("frmQuickMenu")->Hide();
         QApplication::setPalette(QPalette(QColor(theme))); // the theme changes while the window is open
         settle();
 
@@ -315,7 +312,7 @@ private slots:
         click(concrete, "cmdAddCement");
         QVERIFY(workspace->frmCosts().view()->isAncestorOf(QApplication::focusWidget()));
         // Not to the window on top, where the user went before coming back to the list.
-        workspace->frmWater().Show();
+        workspace->formNamed("frmWater")->Show();
         workspace->frmCosts().control("cmdHide")->setFocus();
         click(workspace->frmCosts(), "cmdHide");
         QCOMPARE(QApplication::focusWidget(), concrete.control("cmdAddCement"));
