@@ -179,6 +179,24 @@ public:
         const QRect styled = QProxyStyle::subElementRect(element, option, widget);
         return element == SE_PushButtonContents ? captionRoom(styled, option, option->rect) : styled;
     }
+    // Where a caption has outgrown the style's own room for it, the focus frame runs just inside
+    // the button's frame rather than through the caption's letters.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const auto *focus = qstyleoption_cast<const QStyleOptionFocusRect *>(option);
+        const auto *button = qobject_cast<const QPushButton *>(widget);
+        if (element != PE_FrameFocusRect || !focus || !button || button->text().isEmpty())
+            return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        QStyleOptionButton caption;
+        caption.initFrom(button);
+        caption.text = button->text();
+        const QRect styled = QProxyStyle::subElementRect(SE_PushButtonContents, &caption, widget);
+        QStyleOptionFocusRect around = *focus;
+        if (captionRoom(styled, &caption, caption.rect) != styled)
+            around.rect = caption.rect.adjusted(1, 1, -1, -1);
+        QProxyStyle::drawPrimitive(element, &around, painter, widget);
+    }
     // Some styles lay a button's caption out themselves rather than asking for its room.
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
