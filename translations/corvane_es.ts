@@ -1292,7 +1292,7 @@
     <message>
         <location line="+1"/>
         <source>Boards of size 2 x 4; works in a pair with 2 x 6, ticking one clears the other</source>
-        <translation>Parales de 2 x 4; va en pareja con los de 2 x 6: marcar uno desmarca el otro</translation>
+        <translation>Parales de 2 x 4; va en pareja con la casilla de 2 x 6: marcar una desmarca la otra</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1302,7 +1302,7 @@
     <message>
         <location line="+1"/>
         <source>Boards of size 2 x 6; works in a pair with 2 x 4, ticking one clears the other</source>
-        <translation>Parales de 2 x 6; va en pareja con los de 2 x 4: marcar uno desmarca el otro</translation>
+        <translation>Parales de 2 x 6; va en pareja con la casilla de 2 x 4: marcar una desmarca la otra</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1312,7 +1312,7 @@
     <message>
         <location line="+1"/>
         <source>Studs 16 inches apart, centre to centre; works in a pair with 24 inches</source>
-        <translation>Parales a 16 pulgadas de centro a centro; va en pareja con la de 24 pulgadas</translation>
+        <translation>Parales a 16 pulgadas de centro a centro; va en pareja con la casilla de 24 pulgadas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1322,7 +1322,7 @@
     <message>
         <location line="+1"/>
         <source>Studs 24 inches apart, centre to centre; works in a pair with 16 inches</source>
-        <translation>Parales a 24 pulgadas de centro a centro; va en pareja con la de 16 pulgadas</translation>
+        <translation>Parales a 24 pulgadas de centro a centro; va en pareja con la casilla de 16 pulgadas</translation>
     </message>
     <message>
         <location line="+1"/>
