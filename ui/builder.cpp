@@ -243,22 +243,132 @@ protected:
 };
 
 // Taking the focus, a box sets its caret and selection, and the toolkit tells of them before it
-// tells of the focus. A screen reader that hears of the caret first takes the box as announced
-// already: tabbing into an empty box was met with silence. An empty box has no text to select,
-// so nothing is lost if it says nothing while it takes the focus. (A box with text is announced
-// after its selection, which speaks its text.)
+// tells of the focus; losing it, the box drops its selection and tells of that. A screen reader
+// that hears of the caret first takes the box as announced already (tabbing into an empty box was
+// met with silence), and one that hears of a selection speaks it out of turn ("20 selected" before
+// the box's name, "text unselected" as the keyboard leaves). Told of the focus, a screen reader
+// reads the box's text, caret and selection itself, so none of them is told as the focus comes or
+// goes.
 class TextBox : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
+    // Where a character is drawn, in the box's own coordinates; empty past the end of the text.
+    QRect characterRect(int offset) const
+    {
+        const QString shown = displayText();
+        if (offset < 0 || offset >= shown.size())
+            return {};
+        // The caret's rectangle is centred on the caret, wherever alignment and scrolling put the text.
+        const QRect caret = cursorRect();
+        const QFontMetrics metrics(font());
+        const int left = caret.left() + caret.width() / 2 - metrics.horizontalAdvance(shown.left(cursorPosition())) +
+                         metrics.horizontalAdvance(shown.left(offset));
+        return QRect(left, caret.top(), metrics.horizontalAdvance(shown.at(offset)), caret.height());
+    }
+
 protected:
     void focusInEvent(QFocusEvent *event) override
     {
-        if (!text().isEmpty())
-            return QLineEdit::focusInEvent(event);
         const Unheard quietly;
         QLineEdit::focusInEvent(event);
     }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        const Unheard quietly;
+        QLineEdit::focusOutEvent(event);
+    }
+};
+
+// A box as a screen reader reads it. The toolkit's own interface reports a box's text attributes
+// in runs of no length, and a screen reader that speaks a box run by run then drops its last
+// character: a box holding 20 was heard as "2 selected". Here the text is one run, without
+// attributes of its own. A box only the handlers write cannot be edited from outside either.
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+public:
+    explicit TextBoxAccessible(TextBox *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !box()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t == QAccessible::Value)
+            replaceText(0, characterCount(), text);
+    }
+
+    QString text(int start, int end) const override { return box()->text().mid(start, std::max(0, end - start)); }
+    int characterCount() const override { return int(box()->text().size()); }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int *start, int *end) const override
+    {
+        const bool selected = index == 0 && box()->hasSelectedText();
+        *start = selected ? box()->selectionStart() : 0;
+        *end = selected ? box()->selectionEnd() : 0;
+    }
+    void setSelection(int index, int start, int end) override
+    {
+        if (index == 0)
+            box()->setSelection(start, end - start);
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            box()->deselect();
+    }
+    QRect characterRect(int offset) const override
+    {
+        const QRect at = box()->characterRect(offset);
+        return at.isEmpty() ? at : at.translated(box()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int end) override
+    {
+        box()->setCursorPosition(end);
+        box()->setCursorPosition(start);
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        if (!box()->isReadOnly())
+            box()->setText(box()->text().replace(start, end - start, text));
+    }
+
+private:
+    TextBox *box() const { return static_cast<TextBox *>(widget()); }
 };
 
 // The toolkit names a child window by its title alone, so a window without a caption (the cost
@@ -429,6 +539,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new MdiAreaAccessible(static_cast<QMdiArea *>(object));
     if (className == QLatin1String("QLabel") && object->property(kResult).toBool())
         return new ResultAccessible(static_cast<QLabel *>(object));
+    if (auto *box = dynamic_cast<TextBox *>(object); box && className == QLatin1String("QLineEdit"))
+        return new TextBoxAccessible(box);
     if (className != QLatin1String("QWidget"))
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
