@@ -31,7 +31,9 @@ try:
             if e.type == "object:announcement":  # the toolkit's own, from Qt 6.8
                 announced.add(e.any_data)
             elif e.type.endswith("showing") and e.detail1 and e.source.getRoleName() == "notification":
-                announced.add(e.source.name)
+                time.sleep(0.3)  # a screen reader reads in its own time what shows in the notification but its name
+                announced.add(" ".join(c.name for c in e.source if c.getRoleName() == "label" and c.name not in
+                                       e.source.name and c.getState().contains(pyatspi.STATE_SHOWING)))
             told.append((e.type.split(":")[-1], e.source.name, e.detail1))
         except GLib.Error: pass  # a control gone since
     pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing", "object:state-changed:focused",

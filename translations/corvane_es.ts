@@ -4,11 +4,6 @@
 <context>
     <name>Announcer</name>
     <message>
-        <location filename="../ui/builder.cpp" line="+647"/>
-        <source>Announcements</source>
-        <translation>Avisos</translation>
-    </message>
-    <message>
         <location filename="../ui/form.cpp" line="+422"/>
         <source>Results cleared</source>
         <translation>Resultados borrados</translation>
@@ -89,7 +84,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/builder.cpp" line="-290"/>
+        <location filename="../ui/builder.cpp" line="+475"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>

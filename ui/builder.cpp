@@ -445,6 +445,16 @@ public:
     QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Window : QAccessible::Client; }
 };
 
+// A notification has no name of its own, so that a screen reader speaks what it shows and no more;
+// it shows its text only while in view.
+class NotificationAccessible : public QAccessibleWidget {
+public:
+    explicit NotificationAccessible(QWidget *notification) : QAccessibleWidget(notification, QAccessible::Notification)
+    {
+    }
+    int childCount() const override { return widget()->isVisible() ? QAccessibleWidget::childCount() : 0; }
+};
+
 // The property that marks a control that shows a result.
 constexpr char kResult[] = "corvaneResult";
 
@@ -547,7 +557,7 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     if (dynamic_cast<LineShape *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Separator);
     if (dynamic_cast<Announcer *>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+        return new NotificationAccessible(widget);
     if (liveViews().contains(widget))
         return new ViewAccessible(widget);
     return nullptr;
@@ -752,29 +762,37 @@ QString heardResult(const QWidget *control)
     return withMeaning(control, QStringLiteral(" "));
 }
 
-Announcer::Announcer(QWidget *parent) : QWidget(parent)
+Announcer::Announcer(QWidget *parent) : QWidget(parent), text_(new QLabel(this))
 {
     installAccessibleFactory();
     setObjectName(QStringLiteral("announcer"));
-    setAccessibleName(QCoreApplication::translate("Announcer", "Announcements"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
+    text_->setObjectName(QStringLiteral("lblAnnouncement"));
+    text_->setTextFormat(Qt::PlainText);
+    text_->setGeometry(0, 0, 0, 0);
     hide();
 }
 
-// From Qt 6.8 the toolkit tells a screen reader an announcement itself, from the window it is
-// made in. Before, a notification is read out as it comes into view; it is out of view again at
-// once, so that the screen reader's review of the window never comes upon it.
 void Announcer::say(const QString &text)
 {
-    setAccessibleName(text);
+    if (said_.isEmpty())
+        QMetaObject::invokeMethod(this, &Announcer::tell, Qt::QueuedConnection);
+    said_ << text;
+}
+
+// From Qt 6.8 the toolkit tells a screen reader an announcement itself, from the window it is made
+// in. Before, the notification comes into view anew for each.
+void Announcer::tell()
+{
+    text_->setText(std::exchange(said_, {}).join(QStringLiteral(". ")));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(window(), text);
+    QAccessibleAnnouncementEvent announcement(window(), text_->text());
     QAccessible::updateAccessibility(&announcement);
 #else
-    show();
     hide();
+    show();
 #endif
 }
 
