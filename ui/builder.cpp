@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -563,11 +565,90 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     return nullptr;
 }
 
+// Everything the toolkit tells assistive tools passes through here on its way to them.
+struct Telling {
+    QAccessible::UpdateHandler next = nullptr; // a handler installed before, else the platform's own
+    int unheard = 0;
+    QPointer<QWidget> leftForMenu; // the window the keyboard left for a menu
+    QPointer<QObject> focusTold;   // what a screen reader was last told has the focus
+};
+
+Telling &telling()
+{
+    static Telling state;
+    return state;
+}
+
+void pass(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::Focus)
+        telling().focusTold = event->object();
+    if (telling().next)
+        return telling().next(event);
+    // The toolkit tells the platform only when no handler is installed.
+    const QAccessible::UpdateHandler self = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(self);
+}
+
+bool isPopup(const QWindow *window)
+{
+    return window && window->type() == Qt::Popup;
+}
+
+// While a menu is open the keys go to it, yet the toolkit gives the focus back to the window for a
+// moment in passing from one menu to the next, and as the menus close, before a menu item moves it
+// on: a screen reader read out a control of the window in the middle of the menus. Until the keyboard
+// is back in the window, where it is is told when it comes back.
+bool focusBehindMenu(const QAccessibleEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(event->object());
+    if (event->type() != QAccessible::Focus || !widget || qobject_cast<QMenuBar *>(widget) ||
+        isPopup(widget->window()->windowHandle()))
+        return false;
+    return QApplication::activePopupWidget() || (telling().leftForMenu == widget->window() &&
+                                                 QGuiApplication::focusWindow() != widget->window()->windowHandle());
+}
+
+// The keyboard going into a menu and back is told as the window being left and entered again. A
+// screen reader took the return for a new window and named it ("Corvane frame") after the control a
+// menu item had just given the focus; it hears of neither, but once the keyboard is back, of where it
+// is, unless that was the last it heard of.
+bool keyboardInMenu(const QAccessibleEvent *event)
+{
+    auto *window = qobject_cast<QWidget *>(event->object());
+    if (event->type() != QAccessible::StateChanged || !window || !window->isWindow() ||
+        !static_cast<const QAccessibleStateChangeEvent *>(event)->changedStates().active ||
+        isPopup(window->windowHandle()))
+        return false;
+    if (isPopup(QGuiApplication::focusWindow())) {
+        telling().leftForMenu = window;
+        return true;
+    }
+    if (telling().leftForMenu != window)
+        return false;
+    telling().leftForMenu = nullptr;
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus != telling().focusTold && !QApplication::activePopupWidget()) {
+        QAccessibleEvent back(focus, QAccessible::Focus);
+        pass(&back);
+    }
+    return true;
+}
+
+void tell(QAccessibleEvent *event)
+{
+    if (telling().unheard == 0 && !focusBehindMenu(event) && !keyboardInMenu(event))
+        pass(event);
+}
+
 void installAccessibleFactory()
 {
     static bool installed = false;
-    if (!std::exchange(installed, true))
-        QAccessible::installFactory(accessibleFor);
+    if (std::exchange(installed, true))
+        return;
+    QAccessible::installFactory(accessibleFor);
+    telling().next = QAccessible::installUpdateHandler(tell);
 }
 
 QLabel *makeLabel(const ControlSpec &spec, QWidget *view)
@@ -743,6 +824,17 @@ QWidget *chainTabOrder(std::vector<std::pair<int, QWidget *>> &focusable)
 }
 
 } // namespace
+
+Unheard::Unheard()
+{
+    installAccessibleFactory();
+    ++telling().unheard;
+}
+
+Unheard::~Unheard()
+{
+    --telling().unheard;
+}
 
 void resultChanged(QLabel *label)
 {
