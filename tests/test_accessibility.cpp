@@ -315,19 +315,33 @@ private slots:
         QCOMPARE(heard(*workspace), QString("Line 1: Sand = 2 X $5 = $10 added. Total: $10. Sand Cost 10"));
     }
 
-    // No key lands in a window nobody can see: hiding the list gives the focus back where it was.
+    // No key lands in a window nobody can see: hiding the list gives the keyboard to the window used
+    // last before it, to the control that had it or, where that cannot take it, the first that can.
+    void hidingGivesTheFocusBack_data()
+    {
+        QTest::addColumn<bool>("disabled");
+        QTest::newRow("to the control used") << false;
+        QTest::newRow("to the first that takes it") << true;
+    }
     void hidingGivesTheFocusBack()
     {
+        QFETCH(bool, disabled);
         auto workspace = startProgram();
         QWidget *main = workspace->mdiMain().window();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        Form &concrete = workspace->frmConcrete();
+        Form &concrete = *workspace->formNamed("frmConcrete"), &block = *workspace->formNamed("frmBlock"),
+             &costs = *workspace->formNamed("frmCosts");
         concrete.Show();
         click(concrete, "cmdAddCement");
-        QVERIFY(workspace->frmCosts().view()->isAncestorOf(QApplication::focusWidget()));
-        click(workspace->frmCosts(), "cmdHide");
-        QCOMPARE(QApplication::focusWidget(), concrete.control("cmdAddCement"));
+        block.Show();
+        QWidget *used = block.control("txtHeight");
+        QTest::mouseClick(used, Qt::LeftButton);
+        QTest::mouseClick(costs.control("Label2"), Qt::LeftButton);
+        QVERIFY(costs.view()->isAncestorOf(QApplication::focusWidget()));
+        used->setEnabled(!disabled);
+        click(costs, "cmdHide");
+        QCOMPARE(QApplication::focusWidget(), disabled ? block.control("txtLength") : used);
     }
 };
 
