@@ -14,9 +14,9 @@ def wait_for(find, what, deadline=time.monotonic() + 60):
     if what: sys.exit(f"not found in time: {what}")
 def pump(seconds):
     wait_for(lambda: time.sleep(seconds), "", time.monotonic() + seconds)
-def find(root, role, name=None, every=False):
+def find(root, role, name=None, every=False):  # by the role itself: its name varies with the release
     return (pyatspi.findAllDescendants if every else pyatspi.findDescendant)(
-        root, lambda a: a.getRoleName() == role and name in (None, a.name))
+        root, lambda a: a.getRole() == role and name in (None, a.name))
 
 ready, told = os.pipe()  # a display the server numbers itself, so that runs side by side cannot collide
 display = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-nolisten", "tcp"], pass_fds=[told])
@@ -31,9 +31,9 @@ try:
         try:
             if e.type == "object:announcement":  # the toolkit's own, from Qt 6.8
                 announced.add(e.any_data)
-            elif e.type.endswith("showing") and e.detail1 and e.source.getRoleName() == "notification":
+            elif e.type.endswith("showing") and e.detail1 and e.source.getRole() == pyatspi.ROLE_NOTIFICATION:
                 time.sleep(0.3)  # a screen reader reads in its own time what shows in the notification but its name
-                announced.add(" ".join(c.name for c in e.source if c.getRoleName() == "label" and c.name not in
+                announced.add(" ".join(c.name for c in e.source if c.getRole() == pyatspi.ROLE_LABEL and c.name not in
                                        e.source.name and c.getState().contains(pyatspi.STATE_SHOWING)))
             told.append((e.type.split(":")[-1], e.source.name, e.detail1))
         except GLib.Error: pass  # a control gone since
@@ -49,12 +49,12 @@ try:
         assert heard[0] == ("focused", to, 1), f"{to} told of more than its focus first: {told}"
         assert all(e[0] == "focused" for e in told if e[1] == left and left != to), f"{left} told as left: {told}"
     app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == program.pid), None), "program")
-    for role, name in [("radio button", "I Agree"), ("push button", "Ok")]:
+    for role, name in [(pyatspi.ROLE_RADIO_BUTTON, "I Agree"), (pyatspi.ROLE_PUSH_BUTTON, "Ok")]:
         wait_for(lambda: find(app, role, name), name).queryAction().doAction(0)
     wait_for(lambda: ("focused", "Concrete Quantities", 1) in told, "the quick menu focused")
     # there is no window manager to give the main window the keyboard
     subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Corvane$", "windowfocus"], env=env, check=True)
-    main = find(app, "frame", "Corvane")
+    main = find(app, pyatspi.ROLE_FRAME, "Corvane")
     wait_for(lambda: main.clearCache() or main.getState().contains(pyatspi.STATE_ACTIVE), "the main window active")
     pump(0.5)
     for keys, to in [("F10", "File"), ("Right", "Block Quantities"), ("Up", "Water Volumes"), ("Return", "Width")]:
@@ -63,13 +63,13 @@ try:
         wait_for(lambda: ("focused", to, 1) in told, f"{keys} to {to}")
         pump(0.5)
         assert not [e for e in told if e[0] == "activate" or e[1:] == ("Concrete Quantities", 1)], f"{keys}: {told}"
-    water = wait_for(lambda: find(app, "frame", "Water Volumes"), "window")
+    water = wait_for(lambda: find(app, pyatspi.ROLE_FRAME, "Water Volumes"), "window")
     tab("Length")
-    for box in find(water, "text", every=True):
+    for box in find(water, pyatspi.ROLE_TEXT, every=True):
         captions = [r.getTarget(0).name for r in box.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
         assert captions == [box.name], f"box {box.name!r} is labelled by {captions}"
         box.queryEditableText().setTextContents({"Width": "10", "Length": "20", "Depth": "5"}[box.name])
-    find(water, "push button", "Calculate").queryAction().doAction(0)
+    find(water, pyatspi.ROLE_PUSH_BUTTON, "Calculate").queryAction().doAction(0)
     results = {"Square Feet: 1000", "Gallons: 7481", "lbs. of Water: 62092.3", "Tons of Water: 31.04615"}
     wait_for(lambda: results <= heard, f"{results} heard")
     said = "Square Feet 1000, Gallons 7481, lbs. of Water 62092.3, Tons of Water 31.04615"
@@ -80,10 +80,10 @@ try:
     assert [e for e in told if e[0] == "focused" and e[2]][-1][1] == "Width", f"Tab round told as elsewhere: {told}"
     for box, keys in [("Length", "Tab"), ("Depth", "Tab"), ("Length", "shift+Tab")]:
         tab(box, keys)
-    run = find(water, "text", "Length").queryText().getAttributeRun(0)  # a reader speaks a box run by run
+    run = find(water, pyatspi.ROLE_TEXT, "Length").queryText().getAttributeRun(0)  # a reader speaks a box run by run
     assert list(run[1:]) == [0, 2], f"the box holding 20 reads as runs {run}"
     water.clearCache()  # read afresh, not from this side's cache
-    assert results <= {a.name for a in find(water, "label", every=True)}, "results not read"
+    assert results <= {a.name for a in find(water, pyatspi.ROLE_LABEL, every=True)}, "results not read"
 finally:
     program.terminate()
     display.terminate()

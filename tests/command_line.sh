@@ -17,7 +17,8 @@ for args in "" "-session 1234_5" "-display :9999" "-style fusion"; do row 1 "" $
 timeout 10 "$prog" -platform offscreen -session 1234_5 -style fusion -reverse >/dev/null 2>&1
 [ $? = 124 ] || { echo "corvane -session 1234_5 did not start"; failed=1; }
 # In Spanish, from the translation the build put beside the program, even before the toolkit has started.
-spanish() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL LANG=es_DO.UTF-8 LANGUAGE=es "$prog" "$@" 2>&1; }
-[ "$(spanish --help | head -n1)" = "Uso: $prog [opciones]" ] || { echo "corvane --help in Spanish: $(spanish --help)"; failed=1; }
-spanish | grep -q "^corvane: no se pudo abrir ninguna pantalla" || { echo "no display, in Spanish: $(spanish)"; failed=1; }
+# (Where the Dominican locale is not generated, Qt 6.8 says on standard error that it falls back.)
+spanish() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL LANG=es_DO.UTF-8 LANGUAGE=es "$prog" "$@"; }
+[ "$(spanish --help 2>/dev/null | head -n1)" = "Uso: $prog [opciones]" ] || { echo "corvane --help in Spanish: $(spanish --help 2>&1)"; failed=1; }
+spanish 2>&1 | grep -q "^corvane: no se pudo abrir ninguna pantalla" || { echo "no display, in Spanish: $(spanish 2>&1)"; failed=1; }
 exit $failed

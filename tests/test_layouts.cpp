@@ -1,6 +1,7 @@
 // Every window of the program, built for real in English and in Spanish, under the toolkit's own
 // style and under a dark one whose larger boxes leave their captions less room: no caption is
-// clipped by its control, no control lies outside its window, and no English is left in Spanish.
+// clipped by its control, across or top to bottom, no control lies outside its window, and no
+// English is left in Spanish.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -23,16 +24,17 @@ using namespace corvane::testing;
 namespace {
 
 // The room a button's or box's caption has, as the style draws it: beside the box, inside the frame.
-int captionRoom(QAbstractButton *button)
+QSize captionRoom(QAbstractButton *button)
 {
     QStyleOptionButton option;
     option.initFrom(button);
+    option.text = button->text();
     QStyle::SubElement contents = QStyle::SE_PushButtonContents;
     if (qobject_cast<QRadioButton *>(button))
         contents = QStyle::SE_RadioButtonContents;
     else if (qobject_cast<QCheckBox *>(button))
         contents = QStyle::SE_CheckBoxContents;
-    return button->style()->subElementRect(contents, &option, button).width();
+    return button->style()->subElementRect(contents, &option, button).size();
 }
 
 QString clipped(QWidget *w)
@@ -55,9 +57,17 @@ QString clipped(QWidget *w)
             return QStringLiteral("text %1 px high in %2").arg(metrics.height()).arg(label->height());
         return {};
     }
-    if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-        const int needed = metrics.horizontalAdvance(button->text()), room = captionRoom(button);
-        return needed > room ? QStringLiteral("needs %1 px of width, has %2").arg(needed).arg(room) : QString();
+    if (auto *button = qobject_cast<QAbstractButton *>(w); button && !button->text().isEmpty()) {
+        // Every letter whole: as wide as it runs, as high as the font's tallest and deepest letters.
+        const QSize needed(metrics.horizontalAdvance(button->text()), metrics.ascent() + metrics.descent());
+        const QSize room = captionRoom(button);
+        return needed.width() > room.width() || needed.height() > room.height()
+                   ? QStringLiteral("needs %1 x %2 px, has %3 x %4")
+                         .arg(needed.width())
+                         .arg(needed.height())
+                         .arg(room.width())
+                         .arg(room.height())
+                   : QString();
     }
     return {};
 }

@@ -4,7 +4,7 @@
 <context>
     <name>Announcer</name>
     <message>
-        <location filename="../ui/form.cpp" line="+422"/>
+        <location filename="../ui/form.cpp" line="+427"/>
         <source>Results cleared</source>
         <translation>Resultados borrados</translation>
     </message>
@@ -24,7 +24,7 @@
     <message>
         <location line="+7"/>
         <source>Item</source>
-        <translation>Artículo</translation>
+        <translation>Material</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -84,7 +84,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/builder.cpp" line="+475"/>
+        <location filename="../ui/builder.cpp" line="+546"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
@@ -127,12 +127,12 @@
     <message>
         <location line="+0"/>
         <source>USA = 1 Cement x 2 Sand x 4 Gravel</source>
-        <translation>EUA = 1 cemento x 2 arena x 4 grava</translation>
+        <translation>EUA = 1 de cemento : 2 de arena : 4 de grava</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DR  =  1 Cement x 3 Sand x 3 Gravel</source>
-        <translation>RD  =  1 cemento x 3 arena x 3 grava</translation>
+        <translation>RD  =  1 de cemento : 3 de arena : 3 de grava</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -192,12 +192,12 @@
         <location line="+2"/>
         <location line="+10"/>
         <source>Go!</source>
-        <translation>¡Calcular!</translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Go! Count the blocks</source>
-        <translation>¡Calcular! Contar los bloques</translation>
+        <translation>Calcular la cantidad de bloques</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -207,17 +207,17 @@
     <message>
         <location line="+4"/>
         <source>Number of blocks the wall takes</source>
-        <translation>Número de bloques que lleva la pared</translation>
+        <translation>Cantidad de bloques que lleva la pared</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Price of one block, in dollars</source>
-        <translation>Precio de un bloque, en dólares</translation>
+        <translation>Precio de un bloque</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Go! Price the blocks</source>
-        <translation>¡Calcular! Poner precio a los bloques</translation>
+        <translation>Calcular el costo de los bloques</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -227,7 +227,7 @@
     <message>
         <location line="+4"/>
         <source>Cost of the blocks, in dollars</source>
-        <translation>Costo de los bloques, en dólares</translation>
+        <translation>Costo de los bloques</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -242,12 +242,12 @@
     <message>
         <location line="+1"/>
         <source>Amount of Block</source>
-        <translation>Cant. de bloques</translation>
+        <translation>Total de bloques</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Price per Block</source>
-        <translation>Precio por bloque</translation>
+        <translation>Precio unitario</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -262,7 +262,7 @@
     <message>
         <location line="+1"/>
         <source>Post the blocks and their cost to the cost list</source>
-        <translation>Poner los bloques y su costo en la lista de costos</translation>
+        <translation>Agregar los bloques y su costo a la lista de costos</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -272,22 +272,22 @@
     <message>
         <location line="+1"/>
         <source>Empty every box; the last count and price are kept</source>
-        <translation>Vaciar todas las casillas; se conservan el último conteo y el último precio</translation>
+        <translation>Vaciar todos los campos; se conservan el último conteo y el último precio</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Please Enter a Number in the Length Box</source>
-        <translation>Por favor, escriba un número en la casilla del largo</translation>
+        <translation>Por favor, escriba un número en el campo del largo</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Please Enter a Number in the Heigth Box</source>
-        <translation>Por favor, escriba un número en la casilla del alto</translation>
+        <translation>Por favor, escriba un número en el campo del alto</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Please Enter a Number in the Price Box</source>
-        <translation>Por favor, escriba un número en la casilla del precio</translation>
+        <translation>Por favor, escriba un número en el campo del precio</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -315,7 +315,7 @@
     <message>
         <location line="+0"/>
         <source>bags</source>
-        <translation>sacos</translation>
+        <translation>fundas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -361,7 +361,7 @@
     <message>
         <location line="+0"/>
         <source>Empty every box</source>
-        <translation>Vaciar todas las casillas</translation>
+        <translation>Vaciar todos los campos</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -396,7 +396,7 @@
     <message>
         <location line="+1"/>
         <source>Please choose your location.</source>
-        <translation>Por favor, elija su ubicación.</translation>
+        <translation>Elija la mezcla por país.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -412,7 +412,7 @@
     <message>
         <location line="+1"/>
         <source>Work out the bags of cement and the cubic metres of sand and gravel for the pad</source>
-        <translation>Calcular los sacos de cemento y los metros cúbicos de arena y de grava para la losa</translation>
+        <translation>Calcular las fundas de cemento y los metros cúbicos de arena y de grava para la losa</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -427,7 +427,7 @@
     <message>
         <location line="+1"/>
         <source>Separator between the locations</source>
-        <translation>Separador entre las ubicaciones</translation>
+        <translation>Separador entre las dos mezclas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -447,12 +447,12 @@
     <message>
         <location line="+1"/>
         <source>Show what the two location mixes are made of</source>
-        <translation>Mostrar de qué se compone la mezcla de cada ubicación</translation>
+        <translation>Mostrar de qué se compone la mezcla de cada país</translation>
     </message>
     <message>
         <location line="+4"/>
         <source># Bags of Cement</source>
-        <translation>Sacos de cemento</translation>
+        <translation>Fundas de cemento</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -472,12 +472,12 @@
     <message>
         <location line="+4"/>
         <source>Cement Price per Bag</source>
-        <translation>Precio del cemento por saco</translation>
+        <translation>Precio del cemento por funda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Price of one bag of cement, in dollars</source>
-        <translation>Precio de un saco de cemento, en dólares</translation>
+        <translation>Precio de una funda de cemento</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -488,7 +488,7 @@
     <message>
         <location line="-9"/>
         <source>Price of one cubic metre of sand, in dollars</source>
-        <translation>Precio de un metro cúbico de arena, en dólares</translation>
+        <translation>Precio de un metro cúbico de arena</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -499,12 +499,12 @@
     <message>
         <location line="-7"/>
         <source>Price of one cubic metre of gravel, in dollars</source>
-        <translation>Precio de un metro cúbico de grava, en dólares</translation>
+        <translation>Precio de un metro cúbico de grava</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Price per Bag</source>
-        <translation>Precio por saco</translation>
+        <translation>Precio por funda</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -520,22 +520,22 @@
     <message>
         <location line="+1"/>
         <source>Work out the cost of each material, in dollars, and the total</source>
-        <translation>Calcular el costo de cada material, en dólares, y el total</translation>
+        <translation>Calcular el costo de cada material y el total</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cement Cost</source>
-        <translation>Costo de cemento</translation>
+        <translation>Costo cemento</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sand Cost</source>
-        <translation>Costo de arena</translation>
+        <translation>Costo arena</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gravel Cost</source>
-        <translation>Costo de grava</translation>
+        <translation>Costo grava</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -545,7 +545,7 @@
     <message>
         <location line="+1"/>
         <source>Put the bags of cement and their cost on the cost list</source>
-        <translation>Poner los sacos de cemento y su costo en la lista de costos</translation>
+        <translation>Agregar las fundas de cemento y su costo a la lista de costos</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -555,7 +555,7 @@
     <message>
         <location line="+1"/>
         <source>Put the cubic metres of sand and their cost on the cost list</source>
-        <translation>Poner los metros cúbicos de arena y su costo en la lista de costos</translation>
+        <translation>Agregar los metros cúbicos de arena y su costo a la lista de costos</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -565,7 +565,7 @@
     <message>
         <location line="+1"/>
         <source>Put the cubic metres of gravel and their cost on the cost list</source>
-        <translation>Poner los metros cúbicos de grava y su costo en la lista de costos</translation>
+        <translation>Agregar los metros cúbicos de grava y su costo a la lista de costos</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -575,17 +575,17 @@
     <message>
         <location line="+19"/>
         <source>Please enter a value in the Pad Width Box</source>
-        <translation>Por favor, escriba un valor en la casilla del ancho de la losa</translation>
+        <translation>Por favor, escriba un valor en el campo del ancho de la losa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Pad Length Box</source>
-        <translation>Por favor, escriba un valor en la casilla del largo de la losa</translation>
+        <translation>Por favor, escriba un valor en el campo del largo de la losa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Pad Thickness Box</source>
-        <translation>Por favor, escriba un valor en la casilla del espesor de la losa</translation>
+        <translation>Por favor, escriba un valor en el campo del espesor de la losa</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -595,17 +595,17 @@
     <message>
         <location line="+5"/>
         <source>Please enter a value in the Cement Price Box</source>
-        <translation>Por favor, escriba un valor en la casilla del precio del cemento</translation>
+        <translation>Por favor, escriba un valor en el campo del precio del cemento</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Sand Price Box</source>
-        <translation>Por favor, escriba un valor en la casilla del precio de la arena</translation>
+        <translation>Por favor, escriba un valor en el campo del precio de la arena</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Gravel Price Box</source>
-        <translation>Por favor, escriba un valor en la casilla del precio de la grava</translation>
+        <translation>Por favor, escriba un valor en el campo del precio de la grava</translation>
     </message>
 </context>
 <context>
@@ -645,7 +645,7 @@
     <message>
         <location line="+3"/>
         <source>Hide</source>
-        <translation>×</translation>
+        <translation>▬</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -675,7 +675,7 @@
     <message>
         <location line="+3"/>
         <source>Dollars</source>
-        <translation>Dólares</translation>
+        <translation>Moneda</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -765,7 +765,7 @@
     <message>
         <location line="+2"/>
         <source>There is no value for you to delete.</source>
-        <translation>No hay ningún valor que borrar.</translation>
+        <translation>Esa línea está vacía: no hay nada que quitar.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -823,7 +823,7 @@
     <message>
         <location line="+1"/>
         <source>Centimetres(cm)</source>
-        <translation>Centímetros(cm)</translation>
+        <translation>Centímetros</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -843,7 +843,7 @@
     <message>
         <location line="+1"/>
         <source>Meters(m)</source>
-        <translation>Metros(m)</translation>
+        <translation>Metros</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -863,12 +863,12 @@
     <message>
         <location line="+1"/>
         <source>Inches(in)</source>
-        <translation>Pulgadas(in)</translation>
+        <translation>Pulgadas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>in.</source>
-        <translation>in</translation>
+        <translation>plg</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -883,12 +883,12 @@
     <message>
         <location line="+1"/>
         <source>Feet(ft)</source>
-        <translation>Pies(ft)</translation>
+        <translation>Pies</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>ft.</source>
-        <translation>ft</translation>
+        <translation>pie</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -918,7 +918,7 @@
     <message>
         <location line="+1"/>
         <source>Set every length and result to 0</source>
-        <translation>Poner a 0 cada longitud y cada resultado</translation>
+        <translation>Poner en 0 cada longitud y cada resultado</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -966,12 +966,12 @@
     <message>
         <location line="+2"/>
         <source>Volume In Gallons</source>
-        <translation>Volumen en galones</translation>
+        <translation>Volumen (galones)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Volume In Liters</source>
-        <translation>Volumen en litros</translation>
+        <translation>Volumen (litros)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -986,7 +986,7 @@
     <message>
         <location line="+1"/>
         <source>in.</source>
-        <translation>in</translation>
+        <translation>plg</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1001,17 +1001,17 @@
     <message>
         <location line="+0"/>
         <source>Empty every box</source>
-        <translation>Vaciar todas las casillas</translation>
+        <translation>Vaciar todos los campos</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Please enter a value in the Pipe Diameter Box</source>
-        <translation>Por favor, escriba un valor en la casilla del diámetro</translation>
+        <translation>Por favor, escriba un valor en el campo del diámetro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Pipe Length Box</source>
-        <translation>Por favor, escriba un valor en la casilla del largo</translation>
+        <translation>Por favor, escriba un valor en el campo del largo</translation>
     </message>
 </context>
 <context>
@@ -1064,12 +1064,12 @@
     <message>
         <location line="+1"/>
         <source>Wall Framing</source>
-        <translation>Entramado de pared</translation>
+        <translation>Armado de pared</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open the wall framing calculator</source>
-        <translation>Abrir la calculadora de entramado de pared</translation>
+        <translation>Abrir la calculadora del armado de pared</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1097,7 +1097,7 @@
     <message>
         <location filename="../app/splash.cpp" line="+12"/>
         <source>Corvane (and its programmers) make no warranties of any kind as to the accuracy of the calculations made in the Corvane calculator as these calculations are theoretical and intended as guidance. Corvane points out that the result may differ from practical values. By using the computer program, you accept that Corvane shall not be liable for the results obtained from using this program, and thus Corvane shall not be liable for any direct or indirect losses that the user may suffer.</source>
-        <translation>Corvane (y sus programadores) no dan garantía alguna sobre la exactitud de los cálculos hechos en la calculadora Corvane, ya que son cálculos teóricos que sirven de orientación. Corvane advierte que el resultado puede diferir de los valores prácticos. Al usar este programa, usted acepta que Corvane no será responsable de los resultados obtenidos con él y, por tanto, que Corvane no será responsable de ninguna pérdida directa o indirecta que el usuario pueda sufrir.</translation>
+        <translation>Corvane (y sus programadores) no dan garantía alguna sobre la exactitud de los cálculos hechos en la calculadora Corvane, ya que son cálculos teóricos que sirven de orientación. Corvane advierte que el resultado puede diferir de los valores prácticos. Al usar este programa, usted acepta que Corvane no será responsable de los resultados obtenidos con él y, por lo tanto, que Corvane no será responsable de ninguna pérdida directa o indirecta que el usuario pueda sufrir.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1127,7 +1127,7 @@
     <message>
         <location line="+1"/>
         <source>Some additional plugins created by Orvin.</source>
-        <translation>Algunos complementos creados por Orvin.</translation>
+        <translation>Calculadoras adicionales creadas por Orvin.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1137,7 +1137,7 @@
     <message>
         <location line="+2"/>
         <source>Accept the disclaimer, then press Ok</source>
-        <translation>Aceptar el aviso legal; luego pulse Aceptar</translation>
+        <translation>Aceptar el aviso legal; luego haga clic en Aceptar</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1147,7 +1147,7 @@
     <message>
         <location line="+2"/>
         <source>Decline the disclaimer, then press Ok</source>
-        <translation>Rechazar el aviso legal; luego pulse Aceptar</translation>
+        <translation>Rechazar el aviso legal; luego haga clic en Aceptar</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1171,7 +1171,7 @@
         <location filename="../calculators/wallframing.cpp" line="+18"/>
         <location line="+142"/>
         <source>Wall Framing</source>
-        <translation>Entramado de pared</translation>
+        <translation>Armado de pared</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1187,37 +1187,37 @@
         <location line="+2"/>
         <location line="+6"/>
         <source>Go!</source>
-        <translation>¡Calcular!</translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Go! Count the boards</source>
-        <translation>¡Calcular! Contar las piezas</translation>
+        <translation>Calcular la cantidad de parales</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Count the boards for the wall, size and spacing chosen above</source>
-        <translation>Contar las piezas para la pared, con el tamaño y la separación elegidos arriba</translation>
+        <translation>Contar los parales de la pared, con el tamaño y la separación elegidos arriba</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Price of one board, in dollars</source>
-        <translation>Precio de una pieza, en dólares</translation>
+        <translation>Precio de un paral</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Go! Price the boards</source>
-        <translation>¡Calcular! Poner precio a las piezas</translation>
+        <translation>Calcular el costo de los parales</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Work out the cost of the boards counted above</source>
-        <translation>Calcular el costo de las piezas contadas arriba</translation>
+        <translation>Calcular el costo de los parales contados arriba</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cost of the boards, in dollars</source>
-        <translation>Costo de las piezas, en dólares</translation>
+        <translation>Costo de los parales</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1232,7 +1232,7 @@
     <message>
         <location line="+1"/>
         <source>Price per Board</source>
-        <translation>Precio por pieza</translation>
+        <translation>Precio unitario</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1247,7 +1247,7 @@
     <message>
         <location line="+1"/>
         <source>Post the boards and their cost to the cost list</source>
-        <translation>Poner las piezas y su costo en la lista de costos</translation>
+        <translation>Agregar los parales y su costo a la lista de costos</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1257,47 +1257,47 @@
     <message>
         <location line="+1"/>
         <source>Empty every box and start the count and price again from 0</source>
-        <translation>Vaciar todas las casillas y empezar de nuevo el conteo y el precio desde 0</translation>
+        <translation>Vaciar todos los campos y empezar de nuevo el conteo y el precio desde 0</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Length of one board, in feet</source>
-        <translation>Largo de una pieza, en pies</translation>
+        <translation>Largo de un paral, en pies</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Length of Boards in Feet</source>
-        <translation>Largo de las piezas en pies</translation>
+        <translation>Largo de los parales en pies</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Number of boards</source>
-        <translation>Número de piezas</translation>
+        <translation>Cantidad de parales</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Board size</source>
-        <translation>Tamaño de la madera</translation>
+        <translation>Tamaño de los parales</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>2 x 4 Studs</source>
-        <translation>Madera 2 x 4</translation>
+        <translation>Parales 2 x 4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Boards of size 2 x 4; works in a pair with 2 x 6, ticking one clears the other</source>
-        <translation>Madera de 2 x 4; va en pareja con la de 2 x 6: marcar una desmarca la otra</translation>
+        <translation>Parales de 2 x 4; va en pareja con la casilla de 2 x 6: marcar una desmarca la otra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2 x 6 Studs</source>
-        <translation>Madera 2 x 6</translation>
+        <translation>Parales 2 x 6</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Boards of size 2 x 6; works in a pair with 2 x 4, ticking one clears the other</source>
-        <translation>Madera de 2 x 6; va en pareja con la de 2 x 4: marcar una desmarca la otra</translation>
+        <translation>Parales de 2 x 6; va en pareja con la casilla de 2 x 4: marcar una desmarca la otra</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1307,7 +1307,7 @@
     <message>
         <location line="+1"/>
         <source>Studs 16 inches apart, centre to centre; works in a pair with 24 inches</source>
-        <translation>Montantes a 16 pulgadas de centro a centro; va en pareja con 24 pulgadas</translation>
+        <translation>Parales a 16 pulgadas de centro a centro; va en pareja con la casilla de 24 pulgadas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1317,32 +1317,32 @@
     <message>
         <location line="+1"/>
         <source>Studs 24 inches apart, centre to centre; works in a pair with 16 inches</source>
-        <translation>Montantes a 24 pulgadas de centro a centro; va en pareja con 16 pulgadas</translation>
+        <translation>Parales a 24 pulgadas de centro a centro; va en pareja con la casilla de 16 pulgadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Board length, in feet</source>
-        <translation>Largo de pieza, en pies</translation>
+        <translation>Largo del paral, en pies</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Please Enter a Number in the Length Box</source>
-        <translation>Por favor, escriba un número en la casilla del largo</translation>
+        <translation>Por favor, escriba un número en el campo del largo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please Enter a Number in the Heigth Box</source>
-        <translation>Por favor, escriba un número en la casilla del alto</translation>
+        <translation>Por favor, escriba un número en el campo del alto</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please Enter a Number in the Length of Boards Box</source>
-        <translation>Por favor, escriba un número en la casilla del largo de las piezas</translation>
+        <translation>Por favor, escriba un número en el campo del largo de los parales</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Please check one of the Board Size Boxes</source>
-        <translation>Por favor, marque una de las casillas de tamaño de la madera</translation>
+        <translation>Por favor, marque una de las casillas del tamaño de los parales</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1352,27 +1352,27 @@
     <message>
         <location line="+28"/>
         <source>Please Enter a Number in the Price Box</source>
-        <translation>Por favor, escriba un número en la casilla del precio</translation>
+        <translation>Por favor, escriba un número en el campo del precio</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>boards</source>
-        <translation>piezas</translation>
+        <translation>parales</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>boards, %1 x %2 ft</source>
-        <translation>piezas de %1 x %2 pies</translation>
+        <translation>parales de %1 de %2 pies</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You already have a Wall Framing Total on the Costs List. Please remove the existing one before adding a new one.</source>
-        <translation>Ya hay un total de entramado de pared en la lista de costos. Por favor, quite el que hay antes de agregar uno nuevo.</translation>
+        <translation>Ya hay un total de armado de pared en la lista de costos. Por favor, quite el que hay antes de agregar uno nuevo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wall framing</source>
-        <translation>Entramado de pared</translation>
+        <translation>Armado de pared</translation>
     </message>
 </context>
 <context>
@@ -1385,17 +1385,17 @@
     <message>
         <location line="+6"/>
         <source>Basin width, in feet</source>
-        <translation>Ancho del depósito, en pies</translation>
+        <translation>Ancho del tanque, en pies</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Basin length, in feet</source>
-        <translation>Largo del depósito, en pies</translation>
+        <translation>Largo del tanque, en pies</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Depth of the water, in feet</source>
-        <translation>Profundidad del agua, en pies</translation>
+        <translation>Fondo: la altura del agua en el tanque, en pies</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1405,7 +1405,7 @@
     <message>
         <location line="+1"/>
         <source>Work out the cubic feet, gallons, pounds and tons of water</source>
-        <translation>Calcular los pies cúbicos, galones, libras y toneladas de agua</translation>
+        <translation>Calcular los pies cúbicos, los galones, las libras y las toneladas cortas de agua</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1435,12 +1435,12 @@
     <message>
         <location line="+2"/>
         <source>lbs. of Water</source>
-        <translation>lb de agua</translation>
+        <translation>Libras</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tons of Water</source>
-        <translation>Ton. de agua</translation>
+        <translation>Ton. cortas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1450,22 +1450,22 @@
     <message>
         <location line="+1"/>
         <source>Empty every box and result</source>
-        <translation>Vaciar todas las casillas y resultados</translation>
+        <translation>Vaciar todos los campos y resultados</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Please enter a value in the Width Box</source>
-        <translation>Por favor, escriba un valor en la casilla del ancho</translation>
+        <translation>Por favor, escriba un valor en el campo del ancho</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Length Box</source>
-        <translation>Por favor, escriba un valor en la casilla del largo</translation>
+        <translation>Por favor, escriba un valor en el campo del largo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Depth Box</source>
-        <translation>Por favor, escriba un valor en la casilla del fondo</translation>
+        <translation>Por favor, escriba un valor en el campo del fondo</translation>
     </message>
 </context>
 <context>
@@ -1482,17 +1482,17 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
     <message>
         <location line="+6"/>
         <source>Displays help on commandline options.</source>
-        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+        <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado: &apos;%1&apos;.</translation>
+        <translation>Argumento inesperado: «%1».</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Try &apos;corvane --help&apos;.</source>
-        <translation>Pruebe &apos;corvane --help&apos;.</translation>
+        <translation>Pruebe «corvane --help».</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -1525,7 +1525,7 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
     <message>
         <location line="+2"/>
         <source>Plugins</source>
-        <translation>Complementos</translation>
+        <translation>Calculadoras</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1550,7 +1550,7 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
     <message>
         <location line="+1"/>
         <source>Wall Framing</source>
-        <translation>Entramado de pared</translation>
+        <translation>Armado de pared</translation>
     </message>
     <message>
         <location line="+1"/>

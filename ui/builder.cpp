@@ -134,10 +134,39 @@ void paintColours(QWidget *w, const ControlSpec &spec, const QPalette &window)
     w->setPalette(palette);
 }
 
+// The span from `start` of `length` pixels, grown about its middle to `needed` where it is
+// shorter, as far as the span from `low` to `high` allows.
+std::pair<int, int> grownTo(int start, int length, int needed, int low, int high)
+{
+    if (length >= needed)
+        return {start, length};
+    const int grown = std::min(needed, high - low);
+    return {std::clamp(start + (length - grown) / 2, low, high - grown), grown};
+}
+
+// The room a button of `outline` leaves its caption: the style's own, grown where the caption
+// needs more, up to the button's frame. Some styles pad a button so deeply that the tables'
+// 17-pixel buttons leave 9 pixels of text height, which cuts the tails off g, p and q.
+QRect captionRoom(const QRect &styled, const QStyleOption *option, const QRect &outline)
+{
+    const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+    if (!button || button->text.isEmpty())
+        return styled;
+    constexpr int kFrame = 1;
+    const QRect inside = outline.adjusted(kFrame, kFrame, -kFrame, -kFrame);
+    const QFontMetrics &metrics = option->fontMetrics;
+    const auto [left, width] = grownTo(styled.left(), styled.width(), metrics.horizontalAdvance(button->text),
+                                       inside.left(), inside.right() + 1);
+    const auto [top, height] =
+        grownTo(styled.top(), styled.height(), metrics.ascent() + metrics.descent(), inside.top(), inside.bottom() + 1);
+    return QRect(left, top, width, height);
+}
+
 // The windows' controls are sized for tight spacing, which roomier styles would clip: check
-// boxes and option buttons keep their caption close to the box, and a text box's text is not
-// padded further inside its frame (some styles add 8 pixels a side, which leaves the narrowest
-// boxes no room for a three-digit figure).
+// boxes and option buttons keep their caption close to the box, a button's caption has the room
+// inside its frame that it needs, and a text box's text is not padded further inside its frame
+// (some styles add 8 pixels a side, which leaves the narrowest boxes no room for a three-digit
+// figure).
 class CompactStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -146,6 +175,40 @@ public:
         if (metric == PM_CheckBoxLabelSpacing || metric == PM_RadioButtonLabelSpacing)
             return 3;
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const QRect styled = QProxyStyle::subElementRect(element, option, widget);
+        return element == SE_PushButtonContents ? captionRoom(styled, option, option->rect) : styled;
+    }
+    // Where a caption has outgrown the style's own room for it, the focus frame runs just inside
+    // the button's frame rather than through the caption's letters.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const auto *focus = qstyleoption_cast<const QStyleOptionFocusRect *>(option);
+        const auto *button = qobject_cast<const QPushButton *>(widget);
+        if (element != PE_FrameFocusRect || !focus || !button || button->text().isEmpty())
+            return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        QStyleOptionButton caption;
+        caption.initFrom(button);
+        caption.text = button->text();
+        const QRect styled = QProxyStyle::subElementRect(SE_PushButtonContents, &caption, widget);
+        QStyleOptionFocusRect around = *focus;
+        if (captionRoom(styled, &caption, caption.rect) != styled)
+            around.rect = caption.rect.adjusted(1, 1, -1, -1);
+        QProxyStyle::drawPrimitive(element, &around, painter, widget);
+    }
+    // Some styles lay a button's caption out themselves rather than asking for its room.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+        if (element != CE_PushButtonLabel || !button || !widget)
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        QStyleOptionButton roomier = *button;
+        roomier.rect = captionRoom(option->rect, option, widget->rect());
+        QProxyStyle::drawControl(element, &roomier, painter, widget);
     }
     using QProxyStyle::polish;
     void polish(QWidget *widget) override
@@ -230,7 +293,11 @@ void shrinkToFit(QWidget *w)
 // Auto-repeat does not press again, so holding the key posts a line once.
 class PushButton : public QPushButton {
 public:
-    PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) { setAutoDefault(false); }
+    PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
+    {
+        setAutoDefault(false);
+        setStyle(compactStyle());
+    }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override

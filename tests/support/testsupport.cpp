@@ -13,9 +13,10 @@ namespace corvane::testing {
 
 MessageRecorder::MessageRecorder()
 {
-    previous_ = SetMessagePresenter([this](const QString &text, const QString &title, int style) {
+    auto record = [this](const QString &text, const QString &title, int style) {
         messages_.append({text, title, style});
-    });
+    };
+    previous_ = SetMessagePresenter(record);
 }
 
 MessageRecorder::~MessageRecorder()
