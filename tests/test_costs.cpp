@@ -779,7 +779,8 @@ private slots:
         QCOMPARE(costs->control("cmdRemove(1)")->accessibleName(), "Remove line 1: " + line);
         remove(1);
         QCOMPARE(costs->control("cmdRemove(1)")->accessibleName(), QString("Remove line 1, empty"));
-        QCOMPARE(workspace->mdiMain().announcer()->accessibleName(), "Line 1: " + line + " removed. Total: $0");
+        QTRY_VERIFY(
+            workspace->mdiMain().announcer()->findChild<QLabel *>()->text().endsWith(line + " removed. Total: $0"));
     }
 
     void aLineTooLongForItsSlotShowsWhole()

@@ -4,12 +4,7 @@
 <context>
     <name>Announcer</name>
     <message>
-        <location filename="../ui/builder.cpp" line="+696"/>
-        <source>Announcements</source>
-        <translation>Avisos</translation>
-    </message>
-    <message>
-        <location filename="../ui/form.cpp" line="+422"/>
+        <location filename="../ui/form.cpp" line="+427"/>
         <source>Results cleared</source>
         <translation>Resultados borrados</translation>
     </message>
@@ -89,7 +84,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/builder.cpp" line="-290"/>
+        <location filename="../ui/builder.cpp" line="+546"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -310,22 +312,132 @@ protected:
 };
 
 // Taking the focus, a box sets its caret and selection, and the toolkit tells of them before it
-// tells of the focus. A screen reader that hears of the caret first takes the box as announced
-// already: tabbing into an empty box was met with silence. An empty box has no text to select,
-// so nothing is lost if it says nothing while it takes the focus. (A box with text is announced
-// after its selection, which speaks its text.)
+// tells of the focus; losing it, the box drops its selection and tells of that. A screen reader
+// that hears of the caret first takes the box as announced already (tabbing into an empty box was
+// met with silence), and one that hears of a selection speaks it out of turn ("20 selected" before
+// the box's name, "text unselected" as the keyboard leaves). Told of the focus, a screen reader
+// reads the box's text, caret and selection itself, so none of them is told as the focus comes or
+// goes.
 class TextBox : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
+    // Where a character is drawn, in the box's own coordinates; empty past the end of the text.
+    QRect characterRect(int offset) const
+    {
+        const QString shown = displayText();
+        if (offset < 0 || offset >= shown.size())
+            return {};
+        // The caret's rectangle is centred on the caret, wherever alignment and scrolling put the text.
+        const QRect caret = cursorRect();
+        const QFontMetrics metrics(font());
+        const int left = caret.left() + caret.width() / 2 - metrics.horizontalAdvance(shown.left(cursorPosition())) +
+                         metrics.horizontalAdvance(shown.left(offset));
+        return QRect(left, caret.top(), metrics.horizontalAdvance(shown.at(offset)), caret.height());
+    }
+
 protected:
     void focusInEvent(QFocusEvent *event) override
     {
-        if (!text().isEmpty())
-            return QLineEdit::focusInEvent(event);
         const Unheard quietly;
         QLineEdit::focusInEvent(event);
     }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        const Unheard quietly;
+        QLineEdit::focusOutEvent(event);
+    }
+};
+
+// A box as a screen reader reads it. The toolkit's own interface reports a box's text attributes
+// in runs of no length, and a screen reader that speaks a box run by run then drops its last
+// character: a box holding 20 was heard as "2 selected". Here the text is one run, without
+// attributes of its own. A box only the handlers write cannot be edited from outside either.
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+public:
+    explicit TextBoxAccessible(TextBox *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !box()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t == QAccessible::Value)
+            replaceText(0, characterCount(), text);
+    }
+
+    QString text(int start, int end) const override { return box()->text().mid(start, std::max(0, end - start)); }
+    int characterCount() const override { return int(box()->text().size()); }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int *start, int *end) const override
+    {
+        const bool selected = index == 0 && box()->hasSelectedText();
+        *start = selected ? box()->selectionStart() : 0;
+        *end = selected ? box()->selectionEnd() : 0;
+    }
+    void setSelection(int index, int start, int end) override
+    {
+        if (index == 0)
+            box()->setSelection(start, end - start);
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            box()->deselect();
+    }
+    QRect characterRect(int offset) const override
+    {
+        const QRect at = box()->characterRect(offset);
+        return at.isEmpty() ? at : at.translated(box()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int end) override
+    {
+        box()->setCursorPosition(end);
+        box()->setCursorPosition(start);
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        if (!box()->isReadOnly())
+            box()->setText(box()->text().replace(start, end - start, text));
+    }
+
+private:
+    TextBox *box() const { return static_cast<TextBox *>(widget()); }
 };
 
 // The toolkit names a child window by its title alone, so a window without a caption (the cost
@@ -400,6 +512,16 @@ class ViewAccessible : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;
     QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Window : QAccessible::Client; }
+};
+
+// A notification has no name of its own, so that a screen reader speaks what it shows and no more;
+// it shows its text only while in view.
+class NotificationAccessible : public QAccessibleWidget {
+public:
+    explicit NotificationAccessible(QWidget *notification) : QAccessibleWidget(notification, QAccessible::Notification)
+    {
+    }
+    int childCount() const override { return widget()->isVisible() ? QAccessibleWidget::childCount() : 0; }
 };
 
 // The property that marks a control that shows a result.
@@ -496,23 +618,104 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new MdiAreaAccessible(static_cast<QMdiArea *>(object));
     if (className == QLatin1String("QLabel") && object->property(kResult).toBool())
         return new ResultAccessible(static_cast<QLabel *>(object));
+    if (auto *box = dynamic_cast<TextBox *>(object); box && className == QLatin1String("QLineEdit"))
+        return new TextBoxAccessible(box);
     if (className != QLatin1String("QWidget"))
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (dynamic_cast<LineShape *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Separator);
     if (dynamic_cast<Announcer *>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+        return new NotificationAccessible(widget);
     if (liveViews().contains(widget))
         return new ViewAccessible(widget);
     return nullptr;
 }
 
+// Everything the toolkit tells assistive tools passes through here on its way to them.
+struct Telling {
+    QAccessible::UpdateHandler next = nullptr; // a handler installed before, else the platform's own
+    int unheard = 0;
+    QPointer<QWidget> leftForMenu; // the window the keyboard left for a menu
+    QPointer<QObject> focusTold;   // what a screen reader was last told has the focus
+};
+
+Telling &telling()
+{
+    static Telling state;
+    return state;
+}
+
+void pass(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::Focus)
+        telling().focusTold = event->object();
+    if (telling().next)
+        return telling().next(event);
+    // The toolkit tells the platform only when no handler is installed.
+    const QAccessible::UpdateHandler self = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(self);
+}
+
+bool isPopup(const QWindow *window)
+{
+    return window && window->type() == Qt::Popup;
+}
+
+// While a menu is open the keys go to it, yet the toolkit gives the focus back to the window for a
+// moment in passing from one menu to the next, and as the menus close, before a menu item moves it
+// on: a screen reader read out a control of the window in the middle of the menus. Until the keyboard
+// is back in the window, where it is is told when it comes back.
+bool focusBehindMenu(const QAccessibleEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(event->object());
+    if (event->type() != QAccessible::Focus || !widget || qobject_cast<QMenuBar *>(widget) ||
+        isPopup(widget->window()->windowHandle()))
+        return false;
+    return QApplication::activePopupWidget() || (telling().leftForMenu == widget->window() &&
+                                                 QGuiApplication::focusWindow() != widget->window()->windowHandle());
+}
+
+// The keyboard going into a menu and back is told as the window being left and entered again. A
+// screen reader took the return for a new window and named it ("Corvane frame") after the control a
+// menu item had just given the focus; it hears of neither, but once the keyboard is back, of where it
+// is, unless that was the last it heard of.
+bool keyboardInMenu(const QAccessibleEvent *event)
+{
+    auto *window = qobject_cast<QWidget *>(event->object());
+    if (event->type() != QAccessible::StateChanged || !window || !window->isWindow() ||
+        !static_cast<const QAccessibleStateChangeEvent *>(event)->changedStates().active ||
+        isPopup(window->windowHandle()))
+        return false;
+    if (isPopup(QGuiApplication::focusWindow())) {
+        telling().leftForMenu = window;
+        return true;
+    }
+    if (telling().leftForMenu != window)
+        return false;
+    telling().leftForMenu = nullptr;
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus != telling().focusTold && !QApplication::activePopupWidget()) {
+        QAccessibleEvent back(focus, QAccessible::Focus);
+        pass(&back);
+    }
+    return true;
+}
+
+void tell(QAccessibleEvent *event)
+{
+    if (telling().unheard == 0 && !focusBehindMenu(event) && !keyboardInMenu(event))
+        pass(event);
+}
+
 void installAccessibleFactory()
 {
     static bool installed = false;
-    if (!std::exchange(installed, true))
-        QAccessible::installFactory(accessibleFor);
+    if (std::exchange(installed, true))
+        return;
+    QAccessible::installFactory(accessibleFor);
+    telling().next = QAccessible::installUpdateHandler(tell);
 }
 
 QLabel *makeLabel(const ControlSpec &spec, QWidget *view)
@@ -689,6 +892,17 @@ QWidget *chainTabOrder(std::vector<std::pair<int, QWidget *>> &focusable)
 
 } // namespace
 
+Unheard::Unheard()
+{
+    installAccessibleFactory();
+    ++telling().unheard;
+}
+
+Unheard::~Unheard()
+{
+    --telling().unheard;
+}
+
 void resultChanged(QLabel *label)
 {
     if (!label->property(kResult).toBool())
@@ -707,29 +921,37 @@ QString heardResult(const QWidget *control)
     return withMeaning(control, QStringLiteral(" "));
 }
 
-Announcer::Announcer(QWidget *parent) : QWidget(parent)
+Announcer::Announcer(QWidget *parent) : QWidget(parent), text_(new QLabel(this))
 {
     installAccessibleFactory();
     setObjectName(QStringLiteral("announcer"));
-    setAccessibleName(QCoreApplication::translate("Announcer", "Announcements"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
+    text_->setObjectName(QStringLiteral("lblAnnouncement"));
+    text_->setTextFormat(Qt::PlainText);
+    text_->setGeometry(0, 0, 0, 0);
     hide();
 }
 
-// From Qt 6.8 the toolkit tells a screen reader an announcement itself, from the window it is
-// made in. Before, a notification is read out as it comes into view; it is out of view again at
-// once, so that the screen reader's review of the window never comes upon it.
 void Announcer::say(const QString &text)
 {
-    setAccessibleName(text);
+    if (said_.isEmpty())
+        QMetaObject::invokeMethod(this, &Announcer::tell, Qt::QueuedConnection);
+    said_ << text;
+}
+
+// From Qt 6.8 the toolkit tells a screen reader an announcement itself, from the window it is made
+// in. Before, the notification comes into view anew for each.
+void Announcer::tell()
+{
+    text_->setText(std::exchange(said_, {}).join(QStringLiteral(". ")));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(window(), text);
+    QAccessibleAnnouncementEvent announcement(window(), text_->text());
     QAccessible::updateAccessibility(&announcement);
 #else
-    show();
     hide();
+    show();
 #endif
 }
 

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QFont>
 #include <QLabel>
+#include <QStringList>
 #include <QWidget>
 
 #include "ui/layout.h"
@@ -40,22 +41,28 @@ QString heardResult(const QWidget *control);
 // While one lives, assistive tools are told nothing of what happens.
 class Unheard {
 public:
-    Unheard() : told_(QAccessible::installUpdateHandler([](QAccessibleEvent *) {})) {}
-    ~Unheard() { QAccessible::installUpdateHandler(told_); }
+    Unheard();
+    ~Unheard();
     Unheard(const Unheard &) = delete;
     Unheard &operator=(const Unheard &) = delete;
-
-private:
-    QAccessible::UpdateHandler told_;
 };
 
-// Tells a screen reader a short text once, without moving the focus: through the toolkit's own
-// announcement where it has one (Qt 6.8), else as a notification, never drawn, shown for a moment
-// with the text as its name, which screen readers read out unasked. The name keeps the last text.
+// Tells a screen reader short texts without moving the focus. The texts said in one turn of the
+// event loop are told at its end, together and in the order said. Through the toolkit's own
+// announcement where it has one (Qt 6.8); before it, through a notification, never drawn, that
+// comes into view with the texts as a label inside it: a screen reader speaks a notification as it
+// comes into view, and writes the labels it then finds showing inside it to the braille display
+// and to its list of notifications. So the notification stays in view until the next one.
 class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget *parent);
     void say(const QString &text);
+
+private:
+    void tell();
+
+    QLabel *text_;
+    QStringList said_;
 };
 
 // The client widget of a window: its size, colour, font and every control, in tab order.

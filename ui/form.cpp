@@ -78,6 +78,21 @@ Qt::WindowFlags topLevelFlags(const FormLayout &layout)
     return flags;
 }
 
+// The control of a child window that takes the keyboard: the one that had it last, else the first
+// in tab order that can.
+QWidget *keyboardIn(QMdiSubWindow *child)
+{
+    const auto takes = [child](QWidget *w) {
+        return w && child->isAncestorOf(w) && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus);
+    };
+    if (takes(child->focusWidget()))
+        return child->focusWidget();
+    for (QWidget *w = child->nextInFocusChain(); w != child; w = w->nextInFocusChain())
+        if (takes(w))
+            return w;
+    return nullptr;
+}
+
 } // namespace
 
 QIcon applicationIcon()
@@ -209,12 +224,9 @@ void Form::attachCloseBox()
 
 void Form::Show()
 {
-    // Taken before the load, which puts a child window's first control in focus.
-    const QPointer<QWidget> focus = QApplication::focusWidget();
     Load();
     if (!isLoaded())
         return;
-    rememberFocus(focus);
     window_->show();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(window_.data())) {
         if (QMdiArea *area = sub->mdiArea())
@@ -234,13 +246,7 @@ void Form::Hide()
     const bool heldFocus = holdsFocus();
     window_->hide();
     if (heldFocus)
-        handFocusBack();
-}
-
-void Form::rememberFocus(QWidget *focus)
-{
-    if (focus && focus != window_ && !window_->isAncestorOf(focus))
-        focusBefore_ = focus;
+        handFocusTo(windowUsedLast());
 }
 
 // A child window that has, or last had, the focus of the main window: the toolkit would leave
@@ -251,26 +257,24 @@ bool Form::holdsFocus() const
     return isChildWindow() && focus && (focus == window_ || window_->isAncestorOf(focus));
 }
 
-// The keyboard goes back to where it was before this window was shown, else to the child window
-// on top (the calculator in use), else to the main window.
-void Form::handFocusBack()
+// The other child window on show that the user was in last, by the area's history of activations.
+QMdiSubWindow *Form::windowUsedLast() const
 {
-    QWidget *main = window_->window();
-    QWidget *to = focusBefore_;
-    if (to && (to->window() != main || !to->isVisible() || !to->isEnabled()))
-        to = nullptr;
     QMdiArea *area = host_.mdiArea();
-    const QList<QMdiSubWindow *> children =
-        area ? area->subWindowList(QMdiArea::StackingOrder) : QList<QMdiSubWindow *>();
-    for (auto child = children.rbegin(); !to && child != children.rend(); ++child)
-        if ((*child)->isVisible() && (*child)->focusWidget() && (*child)->focusWidget() != *child)
-            to = (*child)->focusWidget();
-    QMdiSubWindow *child = nullptr;
-    for (QWidget *w = to; w && !child; w = w->parentWidget())
-        child = qobject_cast<QMdiSubWindow *>(w);
-    if (area)
+    const QList<QMdiSubWindow *> used =
+        area ? area->subWindowList(QMdiArea::ActivationHistoryOrder) : QList<QMdiSubWindow *>();
+    for (auto child = used.rbegin(); child != used.rend(); ++child)
+        if ((*child)->isVisible() && keyboardIn(*child))
+            return *child;
+    return nullptr;
+}
+
+// The keyboard goes to a control of that window, else to the main window.
+void Form::handFocusTo(QMdiSubWindow *child)
+{
+    if (QMdiArea *area = host_.mdiArea())
         area->setActiveSubWindow(child);
-    (to ? to : main)->setFocus(Qt::OtherFocusReason);
+    (child ? keyboardIn(child) : window_->window())->setFocus(Qt::OtherFocusReason);
 }
 
 void Form::Unload()

@@ -121,17 +121,15 @@ private:
     void attachCloseBox();
     void showChild();
     void runAndAnnounce(const std::function<void()> &handler);
-    void rememberFocus(QWidget *focus);
     bool holdsFocus() const;
-    void handFocusBack();
+    QMdiSubWindow *windowUsedLast() const;
+    void handFocusTo(QMdiSubWindow *child);
 
     FormHost &host_;
     QPointer<QWidget> view_;
     QPointer<QWidget> window_;
     // The results the running click has written, while one runs.
     std::optional<QStringList> written_;
-    // Where the keyboard was before this window was shown.
-    QPointer<QWidget> focusBefore_;
 };
 
 } // namespace corvane
