@@ -27,8 +27,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM QT_FATAL_WARNINGS=1 "$prog"
 # Given a display, the toolkit's own options start the program, still running when it is stopped.
 timeout 10 "$prog" -platform offscreen -session 1234_5 -style fusion -reverse >/dev/null 2>&1
 [ $? = 124 ] || { echo "corvane -session 1234_5 did not start"; failed=1; }
-# The language: LANGUAGE's list, else the first of LC_ALL, LC_MESSAGES and LANG that is set; English under C
-# whatever LANGUAGE says, and where English comes first.
+# The language: LANGUAGE's list, else the first of LC_ALL, LC_MESSAGES, LANG; English under C, or where first.
 for case in "Uso LANG=en_US.UTF-8 LANGUAGE=es" "Uso LC_ALL=es_DO.UTF-8 LANG=C" "Usage LC_ALL=C LANG=es_DO.UTF-8 LANGUAGE=es" \
     "Usage LANG=es_DO.UTF-8 LANGUAGE=en:es"; do
     env -u LC_ALL -u LANGUAGE ${case#* } "$prog" --help 2>/dev/null | grep -q "^${case%% *}:" || { echo "--help with $case"; failed=1; }

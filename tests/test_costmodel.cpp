@@ -160,8 +160,7 @@ private slots:
         QCOMPARE(costTableAsText(table), text + total.join('\t') + '\n');
     }
 
-    // The paper of the user's paper setting: the C library's where it knows the region (the paper fixture's
-    // de_LU, on A7), else the region's country's; Letter with no regional settings at all.
+    // The paper setting's paper: the C library's (the fixture's de_LU on A7), else by country; Letter with none.
     void theUsersPaper_data()
     {
         QTest::addColumn<int>("paper");

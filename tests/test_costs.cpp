@@ -174,8 +174,8 @@ class CostsTest : public QObject {
         return records;
     }
 
-    // Every word where pdftotext -bbox places it inside its page's printable area (the PDF rounds margins to
-    // whole points), the title at the margin; each figure whole, as often as the records hold it; the total.
+    // Every word (pdftotext -bbox) inside its page's printable area, the title at the margin; each figure whole,
+    // as often as the records hold it; the heading on each page of lines; the total.
     static void checkPages(const QString &pdf, double marginMm, int pages, const QList<QStringList> &records,
                            const QString &total)
     {
@@ -184,7 +184,7 @@ class CostsTest : public QObject {
         QVERIFY(bbox.waitForFinished(20000));
         static const QRegularExpression tag(R"-(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.]+)" )-"
                                             R"-(yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)-");
-        const double margin = marginMm * 72 / 25.4 - 0.5;
+        const double margin = marginMm * 72 / 25.4 - 0.5; // the PDF rounds margins to whole points
         QRectF printable;
         QList<QStringList> words; // page by page
         for (const QRegularExpressionMatch &m : tag.globalMatch(QString::fromUtf8(bbox.readAllStandardOutput()))) {
