@@ -61,11 +61,11 @@ void walk(QAccessibleInterface *iface, const QString &path, QList<Node> &nodes, 
 std::optional<QAccessible::Role> roleByName(const QString &name)
 {
     static const std::pair<QString, QAccessible::Role> kPrefixes[] = {
-        {"cmd", QAccessible::Button},       {"Command", QAccessible::Button},      {"txt", QAccessible::EditableText},
-        {"opt", QAccessible::RadioButton},  {"chk", QAccessible::CheckBox},        {"lbl", QAccessible::StaticText},
-        {"Label", QAccessible::StaticText}, {"Line", QAccessible::Separator},      {"img", QAccessible::Graphic},
-        {"Picture", QAccessible::Graphic},  {"mnu", QAccessible::PopupMenu},       {"itmLine", QAccessible::Separator},
-        {"itm", QAccessible::MenuItem},     {"mdiArea", QAccessible::LayeredPane},
+        {"cmd", QAccessible::Button},       {"Command", QAccessible::Button}, {"txt", QAccessible::EditableText},
+        {"opt", QAccessible::RadioButton},  {"chk", QAccessible::CheckBox},   {"lbl", QAccessible::StaticText},
+        {"Label", QAccessible::StaticText}, {"Line", QAccessible::Separator}, {"img", QAccessible::Graphic},
+        {"Picture", QAccessible::Graphic},  {"mnu", QAccessible::PopupMenu},  {"itmLine", QAccessible::Separator},
+        {"itm", QAccessible::MenuItem},     {"mdiArea", QAccessible::Client},
     };
     for (const auto &[prefix, role] : kPrefixes)
         if (name.startsWith(prefix))
