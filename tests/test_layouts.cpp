@@ -61,13 +61,8 @@ QString clipped(QWidget *w)
         // Every letter whole: as wide as it runs, as high as the font's tallest and deepest letters.
         const QSize needed(metrics.horizontalAdvance(button->text()), metrics.ascent() + metrics.descent());
         const QSize room = captionRoom(button);
-        return needed.width() > room.width() || needed.height() > room.height()
-                   ? QStringLiteral("needs %1 x %2 px, has %3 x %4")
-                         .arg(needed.width())
-                         .arg(needed.height())
-                         .arg(room.width())
-                         .arg(room.height())
-                   : QString();
+        const auto px = [](QSize s) { return QStringLiteral("%1 x %2 px").arg(s.width()).arg(s.height()); };
+        return needed.boundedTo(room) != needed ? "needs " + px(needed) + ", has " + px(room) : QString();
     }
     return {};
 }
