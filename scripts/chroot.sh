@@ -1,0 +1,145 @@
+# shellcheck shell=bash
+# A brand-new Debian in a folder, made with Debian's debootstrap, entered, and taken down again
+# without harm to the host: whatever of the host is mounted inside is unmounted before anything is
+# removed, and nothing is removed while anything still is. Sourced by the scripts that need one;
+# they run as root. TREE is an absolute path; the functions return non-zero on failure and never
+# stop the caller themselves (safe in an exit trap).
+#
+#   chroot_valid_suite SUITE         a release's name, letters a-z only (trixie, sid)
+#   chroot_valid_mirror MIRROR       an http(s):// or file:// address without blanks or quotes
+#   chroot_make TREE SUITE VARIANT MIRROR
+#                                    debootstrap --variant=VARIANT (minbase, buildd) into TREE,
+#                                    which must not exist yet; its log is TREE.debootstrap.log;
+#                                    apt there reads the release's updates and security archives too
+#   chroot_mount TREE                the host's /proc, /sys and /dev inside, as slaves: what is
+#                                    unmounted inside is never unmounted on the host
+#   chroot_run TREE COMMAND [NAME=VALUE...]
+#                                    COMMAND (one bash line) as root in TREE, with a clean
+#                                    environment and the variables given
+#   chroot_release TREE              ends the processes whose root is in TREE and unmounts
+#                                    everything at or under TREE, deepest first, every unmount
+#                                    tried; fails, naming what is still mounted, if anything is
+#   chroot_remove TREE               chroot_release, then removes TREE, never crossing into another
+#                                    file system; removes nothing while anything is mounted there
+
+chroot_valid_suite() {
+    [[ "$1" =~ ^[a-z]+$ ]] || { echo "Not a Debian release's name: '$1' (letters a-z only)" >&2; return 1; }
+}
+
+chroot_valid_mirror() {
+    [[ "$1" =~ ^(https?|file)://[A-Za-z0-9._~:/@%+-]+$ ]] ||
+        { echo "Not a mirror's address: '$1' (http://, https:// or file://, no blanks)" >&2; return 1; }
+}
+
+# The path as the kernel writes it in mountinfo: absolute, no symbolic link, no trailing slash.
+chroot_real_path() {
+    local real
+    real=$(realpath -m -- "$1") || return 1
+    [[ "$real" == /?* ]] || { echo "Refused: '$1' is not a folder below /" >&2; return 1; }
+    printf '%s\n' "$real"
+}
+
+# Sets chroot_decoded to the path that mountinfo wrote as TEXT: a blank, a tab, a line end and a
+# backslash in it are written \040, \011, \012 and \134.
+chroot_decode_octal() {
+    local rest=$1 char
+    chroot_decoded=""
+    while [[ "$rest" =~ ^([^\\]*)\\([0-7]{3})(.*)$ ]]; do
+        # shellcheck disable=SC2059 # three octal digits, nothing else
+        printf -v char "\\${BASH_REMATCH[2]}"
+        chroot_decoded+=${BASH_REMATCH[1]}$char
+        rest=${BASH_REMATCH[3]}
+    done
+    chroot_decoded+=$rest
+}
+
+# Sets chroot_mounts to the mount points at or under the real path TREE, the last mounted first
+# (so the deepest and the topmost of a stack before what they sit on). Compared as text, never as
+# a pattern, so that no character of the path can hide a mount.
+chroot_find_mounts() {
+    local tree=$1 line fields target
+    chroot_mounts=()
+    while IFS= read -r line; do
+        IFS=' ' read -ra fields <<<"$line"
+        chroot_decode_octal "${fields[4]}"
+        target=$chroot_decoded
+        if [ "$target" = "$tree" ] || [ "${target:0:${#tree}+1}" = "$tree/" ]; then
+            chroot_mounts=("$target" "${chroot_mounts[@]}")
+        fi
+    done </proc/self/mountinfo
+}
+
+# Ends, and waits up to ten seconds for, every process whose root folder is TREE or in it.
+chroot_end_processes() {
+    local tree=$1 proc root pids=() tries
+    for proc in /proc/[0-9]*; do
+        root=$(readlink "$proc/root" 2>/dev/null) || continue
+        if [ "$root" = "$tree" ] || [ "${root:0:${#tree}+1}" = "$tree/" ]; then
+            kill -9 "${proc#/proc/}" 2>/dev/null && pids+=("${proc#/proc/}")
+        fi
+    done
+    for ((tries = 0; tries < 100 && ${#pids[@]} > 0; tries++)); do
+        for proc in "${!pids[@]}"; do
+            [ -d "/proc/${pids[$proc]}" ] || unset "pids[$proc]"
+        done
+        [ ${#pids[@]} -eq 0 ] || sleep 0.1
+    done
+}
+
+chroot_release() {
+    local tree target
+    tree=$(chroot_real_path "$1") || return 1
+    chroot_end_processes "$tree"
+    chroot_find_mounts "$tree"
+    for target in "${chroot_mounts[@]}"; do
+        # A mount made shared with the host would carry the unmount out to the host's own.
+        mount --make-rslave "$target" 2>/dev/null
+        umount "$target" || echo "Could not unmount $target" >&2
+    done
+    chroot_find_mounts "$tree"
+    [ ${#chroot_mounts[@]} -eq 0 ] && return 0
+    printf 'Still mounted: %s\n' "${chroot_mounts[@]}" >&2
+    return 1
+}
+
+chroot_remove() {
+    local tree
+    tree=$(chroot_real_path "$1") || return 1
+    [ -e "$tree" ] || return 0
+    if ! chroot_release "$tree"; then
+        echo "Not removing $tree: file systems are still mounted inside it (listed above)" >&2
+        return 1
+    fi
+    rm -rf --one-file-system -- "$tree"
+}
+
+chroot_make() {
+    local tree=$1 suite=$2 variant=$3 mirror=$4
+    chroot_valid_suite "$suite" && chroot_valid_mirror "$mirror" || return 1
+    [ ! -e "$tree" ] || { echo "$tree is there already" >&2; return 1; }
+    mkdir -p "$(dirname "$tree")" || return 1
+    if ! debootstrap --variant="$variant" "$suite" "$tree" "$mirror" >"$tree.debootstrap.log" 2>&1; then
+        tail -n 20 "$tree.debootstrap.log" >&2
+        return 1
+    fi
+    case $suite in
+        sid | unstable) ;;
+        *) printf '%s\n' "deb $mirror $suite main" "deb $mirror $suite-updates main" \
+            "deb http://security.debian.org/debian-security $suite-security main" >"$tree/etc/apt/sources.list" ;;
+    esac
+}
+
+chroot_mount() {
+    local tree=$1 target
+    mount -t proc proc "$tree/proc" || return 1
+    for target in sys dev; do
+        mount --rbind "/$target" "$tree/$target" && mount --make-rslave "$tree/$target" || return 1
+    done
+}
+
+chroot_run() {
+    local tree=$1 command=$2
+    shift 2
+    chroot "$tree" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        HOME=/root TERM="${TERM:-dumb}" "$@" /bin/bash -c "$command"
+}
