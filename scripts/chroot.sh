@@ -53,9 +53,10 @@ chroot_decode_octal() {
     chroot_decoded+=$rest
 }
 
-# Sets chroot_mounts to the mount points at or under the real path TREE, the last mounted first
-# (so the deepest and the topmost of a stack before what they sit on). Compared as text, never as
-# a pattern, so that no character of the path can hide a mount.
+# Sets chroot_mounts to the mount points at or under the real path TREE, the last mounted first:
+# a mount comes after the one it sits on, so that this is deepest first, and the topmost of a
+# stack first. Compared as text, never as a pattern, so that no character of the path can hide a
+# mount.
 chroot_find_mounts() {
     local tree=$1 line fields target
     chroot_mounts=()
@@ -69,6 +70,14 @@ chroot_find_mounts() {
     done </proc/self/mountinfo
 }
 
+# Whether process PID is still there and not only a zombie (which holds no folder busy).
+chroot_running() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+    stat=${stat##*) }
+    [ "${stat%% *}" != Z ]
+}
+
 # Ends, and waits up to ten seconds for, every process whose root folder is TREE or in it.
 chroot_end_processes() {
     local tree=$1 proc root pids=() tries
@@ -80,25 +89,34 @@ chroot_end_processes() {
     done
     for ((tries = 0; tries < 100 && ${#pids[@]} > 0; tries++)); do
         for proc in "${!pids[@]}"; do
-            [ -d "/proc/${pids[$proc]}" ] || unset "pids[$proc]"
+            chroot_running "${pids[$proc]}" || unset "pids[$proc]"
         done
         [ ${#pids[@]} -eq 0 ] || sleep 0.1
     done
 }
 
+# Every unmount is tried, whatever the others do, and tried again while any succeeds (an unusual
+# order of mounts may need it); what refuses is named with the reason umount gives.
 chroot_release() {
-    local tree target
+    local tree target count
+    local -A why=()
     tree=$(chroot_real_path "$1") || return 1
     chroot_end_processes "$tree"
     chroot_find_mounts "$tree"
-    for target in "${chroot_mounts[@]}"; do
-        # A mount made shared with the host would carry the unmount out to the host's own.
-        mount --make-rslave "$target" 2>/dev/null
-        umount "$target" || echo "Could not unmount $target" >&2
+    while [ ${#chroot_mounts[@]} -gt 0 ]; do
+        count=${#chroot_mounts[@]}
+        for target in "${chroot_mounts[@]}"; do
+            # A mount shared with the host would carry the unmount out to the host's own.
+            mount --make-rslave "$target" 2>/dev/null
+            why[$target]=$(umount "$target" 2>&1)
+        done
+        chroot_find_mounts "$tree"
+        [ ${#chroot_mounts[@]} -lt "$count" ] || break
     done
-    chroot_find_mounts "$tree"
     [ ${#chroot_mounts[@]} -eq 0 ] && return 0
-    printf 'Still mounted: %s\n' "${chroot_mounts[@]}" >&2
+    for target in "${chroot_mounts[@]}"; do
+        echo "Still mounted: $target (${why[$target]:-})" >&2
+    done
     return 1
 }
 
