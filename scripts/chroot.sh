@@ -2,8 +2,8 @@
 # A brand-new Debian in a folder, made with Debian's debootstrap, entered, and taken down again
 # without harm to the host: whatever of the host is mounted inside is unmounted before anything is
 # removed, and nothing is removed while anything still is. Sourced by the scripts that need one;
-# they run as root. TREE is an absolute path; the functions return non-zero on failure and never
-# stop the caller themselves (safe in an exit trap).
+# they run as root. TREE is a real absolute path (no symbolic link in it); the functions return
+# non-zero on failure and never stop the caller themselves (safe in an exit trap).
 #
 #   chroot_valid_suite SUITE         a release's name, letters a-z only (trixie, sid)
 #   chroot_valid_mirror MIRROR       an http(s):// or file:// address without blanks or quotes
@@ -31,11 +31,15 @@ chroot_valid_mirror() {
         { echo "Not a mirror's address: '$1' (http://, https:// or file://, no blanks)" >&2; return 1; }
 }
 
-# The path as the kernel writes it in mountinfo: absolute, no symbolic link, no trailing slash.
+# The path as the kernel writes it in mountinfo: absolute, with no symbolic link, "..", "//" or
+# trailing slash; anything else is refused, so that removing it can only remove that folder.
 chroot_real_path() {
     local real
     real=$(realpath -m -- "$1") || return 1
-    [[ "$real" == /?* ]] || { echo "Refused: '$1' is not a folder below /" >&2; return 1; }
+    if [[ "$real" != /?* || "$real" != "$1" ]]; then
+        echo "Refused: '$1' is not a folder's real path below / (no symbolic link, no '..')" >&2
+        return 1
+    fi
     printf '%s\n' "$real"
 }
 
@@ -133,7 +137,7 @@ chroot_remove() {
 
 chroot_make() {
     local tree=$1 suite=$2 variant=$3 mirror=$4
-    chroot_valid_suite "$suite" && chroot_valid_mirror "$mirror" || return 1
+    chroot_valid_suite "$suite" && chroot_valid_mirror "$mirror" && chroot_real_path "$tree" >/dev/null || return 1
     [ ! -e "$tree" ] || { echo "$tree is there already" >&2; return 1; }
     mkdir -p "$(dirname "$tree")" || return 1
     if ! debootstrap --variant="$variant" "$suite" "$tree" "$mirror" >"$tree.debootstrap.log" 2>&1; then
