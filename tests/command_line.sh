@@ -27,7 +27,8 @@ done
 row 1 "" 'corvane: could not start:
 *Could not find the Qt platform plugin "foo"*no Qt platform plugin could be initialized*' -platform foo
 # An X server that answers but refuses the program, as the user's own refuses it under sudo: not told to set DISPLAY.
-: >"$scratch/cookie" && xauth -q -f "$scratch/cookie" add :0 . "$(mcookie)" && mkfifo "$scratch/number"
+cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+: >"$scratch/cookie" && xauth -q -f "$scratch/cookie" add :0 . "$cookie" && mkfifo "$scratch/number"
 Xvfb -displayfd 3 -auth "$scratch/cookie" -listen tcp 3>"$scratch/number" 2>/dev/null &
 server=$! && read -r number <"$scratch/number" || { echo "no X server"; exit 1; }
 refused="*corvane: could not start:
