@@ -33,7 +33,8 @@ Xvfb -displayfd 3 -auth "$scratch/cookie" -listen tcp 3>"$scratch/number" 2>/dev
 server=$! && read -r number <"$scratch/number" || { echo "no X server"; exit 1; }
 refused="*corvane: could not start:
 ?*"
-for case in "DISPLAY=:$number|" "DISPLAY=localhost:$number.0|" "|-display unix:$number" "QT_QPA_PLATFORM=wayland DISPLAY=:$number|-platform xcb"; do
+for case in "DISPLAY=:$number|" "DISPLAY=localhost:$number.0|" "|-display unix:$number" \
+    "QT_QPA_PLATFORM=wayland DISPLAY=:$number|-platform xcb"; do
     given="XAUTHORITY=$scratch/none ${case%|*}" && row 1 "" "$refused" ${case#*|}
 done
 for case in "DISPLAY=:$number|-display :9999" "QT_QPA_PLATFORM=wayland DISPLAY=:$number|"; do
