@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <mutex>
 #include <optional>
-#include <utility>
 #include <vector>
 
+#include "app/displayserver.h"
 #include "app/language.h"
 #include "app/workspace.h"
 
@@ -116,20 +118,57 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     return 2;
 }
 
+// Where the command line asks the toolkit to start (-platform, -display), as it reads the options: the last
+// value given; empty when none is.
+QString toolkitOptionValue(int argc, char *argv[], QLatin1String wanted)
+{
+    static const QRegularExpression dashes(QStringLiteral("^--?"));
+    QString value;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const QString name = QString::fromLocal8Bit(argv[i]).remove(dashes);
+        const auto option =
+            std::find_if(std::begin(kToolkitOptions), std::end(kToolkitOptions),
+                         [&name](const ToolkitOption &known) { return name == QLatin1String(known.name); });
+        if (option == std::end(kToolkitOptions) || option->value == Value::None)
+            continue;
+        if (name == wanted)
+            value = QString::fromLocal8Bit(argv[i + 1]);
+        ++i;
+    }
+    return value;
+}
+
+// Kept before the toolkit takes its options off the command line, to tell why it could not start.
+QString chosenPlatform, chosenDisplay;
+
 struct HeldMessage {
     QtMsgType type;
     QByteArray category;
     QString text;
 };
+// The toolkit's messages while it starts, in the order they came, from whichever thread said them.
+std::mutex heldLock;
 std::vector<HeldMessage> heldMessages;
+bool holding = true;
 // The handler the toolkit had before ours: its own, which prints.
 QtMessageHandler toolkitHandler = nullptr;
 
-// The held messages go out as the toolkit would have said them.
-void releaseHeldMessages()
+// The held messages go out as the toolkit would have said them, and every message after them. Those that
+// come meanwhile, from this thread (the toolkit's handler may say something) or another, are held and said
+// in turn: the lock is never held while the toolkit's handler runs.
+void stopHolding()
 {
-    for (const HeldMessage &held : std::exchange(heldMessages, {}))
-        toolkitHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
+    for (std::vector<HeldMessage> said;; said.clear()) {
+        {
+            const std::lock_guard<std::mutex> guard(heldLock);
+            said.swap(heldMessages);
+            holding = !said.empty();
+        }
+        if (said.empty())
+            return;
+        for (const HeldMessage &held : said)
+            toolkitHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
+    }
 }
 
 // Said while the application is not yet whole, so from the user's translation itself.
@@ -141,29 +180,20 @@ QString translated(const char *text)
     return said.isEmpty() ? QString::fromUtf8(text) : said;
 }
 
-// The window system's own words for a display that was not named or could not be reached.
-bool noDisplayReached()
-{
-    return std::any_of(heldMessages.begin(), heldMessages.end(), [](const HeldMessage &held) {
-        return held.text.startsWith(QLatin1String("could not connect to display")) ||
-               held.text.startsWith(QLatin1String("Failed to create wl_display"));
-    });
-}
-
 // With no display to reach, the toolkit ends the process from inside the application's constructor, with
 // several lines that blame the installation: that is said in one line that tells the user what to set. Any
-// other reason the toolkit gives is passed on whole. Either way the program ends with status 1 rather than
-// aborting.
+// other reason, a display that refuses the program among them, is the toolkit's to give, and it is passed on
+// whole. Either way the program ends with status 1 rather than aborting.
 [[noreturn]] void failToStart()
 {
-    if (noDisplayReached()) {
+    if (!corvane::displayServerAnswers(chosenPlatform, chosenDisplay)) {
         std::fprintf(stderr, "corvane: %s\n",
                      qPrintable(translated(QT_TRANSLATE_NOOP(
                          "main", "no display could be opened. Set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a "
                                  "running display."))));
     } else {
         std::fprintf(stderr, "corvane: %s\n", qPrintable(translated(QT_TRANSLATE_NOOP("main", "could not start:"))));
-        releaseHeldMessages();
+        stopHolding();
     }
     std::_Exit(1);
 }
@@ -181,11 +211,17 @@ bool mayEndTheProgram(QtMsgType type)
 // why it could not.
 void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
+    std::unique_lock<std::mutex> guard(heldLock);
+    if (!holding) {
+        guard.unlock();
+        return toolkitHandler(type, context, text);
+    }
     heldMessages.push_back({type, context.category, text});
+    guard.unlock();
     if (type == QtFatalMsg)
         failToStart();
     if (mayEndTheProgram(type))
-        releaseHeldMessages();
+        stopHolding();
 }
 
 } // namespace
@@ -195,10 +231,12 @@ int main(int argc, char *argv[])
     if (argc > 1)
         if (const std::optional<int> status = answerCommandLine(argc, argv))
             return *status;
+    chosenPlatform = toolkitOptionValue(argc, argv, QLatin1String("platform"));
+    chosenDisplay = toolkitOptionValue(argc, argv, QLatin1String("display"));
     toolkitHandler = qInstallMessageHandler(holdWhileStarting);
     QApplication app(argc, argv);
+    stopHolding();
     qInstallMessageHandler(toolkitHandler);
-    releaseHeldMessages();
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     corvane::Translations translations;
     translations.install(corvane::userLanguages(), corvane::translationFolders());

@@ -7,6 +7,8 @@ import pyatspi
 from gi.repository import GLib
 def wait_for(find, what, deadline=time.monotonic() + 60):
     while time.monotonic() < deadline:
+        if program.poll() is not None:  # what it said is above
+            sys.exit(f"the program ended with status {program.returncode}")
         if found := find():
             return found
         while GLib.MainContext.default().iteration(False): pass  # delivers the events
@@ -18,11 +20,13 @@ def find(root, role, name=None, every=False):  # by the role itself: its name va
     return (pyatspi.findAllDescendants if every else pyatspi.findDescendant)(
         root, lambda a: a.getRole() == role and name in (None, a.name))
 
-ready, told = os.pipe()  # a display the server numbers itself, so that runs side by side cannot collide
-display = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-nolisten", "tcp"], pass_fds=[told])
-env = dict(os.environ, DISPLAY=":" + os.read(ready, 9).decode().strip(), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-program = subprocess.Popen(sys.argv[1:], env=env)
-try:
+display = program = None
+try:  # whatever happens, the server and the program end with the test
+    ready, written = os.pipe()  # a display the server numbers itself, so that runs side by side cannot collide
+    display = subprocess.Popen(["Xvfb", "-displayfd", str(written), "-nolisten", "tcp"], pass_fds=[written])
+    os.close(written)  # a server that ends before it is ready then gives no number rather than a wait for ever
+    env = dict(os.environ, DISPLAY=":" + os.read(ready, 9).decode().strip(), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    program = subprocess.Popen(sys.argv[1:], env=env)
     heard = set()  # listening from the start: the program learns of a listener in its own time
     pyatspi.Registry.registerEventListener(lambda e: e.source.clearCache() or heard.add(e.source.name),
                                            "object:property-change:accessible-name")
@@ -85,5 +89,10 @@ try:
     water.clearCache()  # read afresh, not from this side's cache
     assert results <= {a.name for a in find(water, pyatspi.ROLE_LABEL, every=True)}, "results not read"
 finally:
-    program.terminate()
-    display.terminate()
+    for process in filter(None, (program, display)):
+        process.terminate()
+        try:
+            process.wait(10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()

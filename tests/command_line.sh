@@ -1,14 +1,19 @@
 # With no display at hand, an option is answered on standard output with status 0; the program itself, with or
 # without the toolkit's options in the forms it reads, says in one line on standard error that there is no display,
-# and passes on whole any other reason the toolkit gives, with status 1; anything else is refused in one line, 2.
-# A row: status, first line of output, all of standard error (a pattern), arguments.
-prog=$1 failed=0
+# and passes on whole any other reason the toolkit gives, a display that refuses it among them, with status 1;
+# anything else is refused in one line, 2.
+# A row: status, first line of output, all of standard error (a pattern), arguments; the environment adds $given.
+prog=$1 failed=0 given=""
 ulimit -c 0
+scratch=$(mktemp -d)
+trap 'kill $server 2>/dev/null && wait $server; rm -rf "$scratch"' EXIT
+trap 'exit 1' HUP INT TERM
 row() {
     want="$1 $2" err=$3 && shift 3
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prog" "$@" >out.txt 2>err.txt
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE XDG_RUNTIME_DIR="$scratch" $given \
+        timeout 20 "$prog" "$@" >out.txt 2>err.txt
     got="$? $(head -n1 out.txt)"
-    case "$(cat err.txt)" in $err) [ "$got" = "$want" ] ;; *) false ;; esac || { echo "corvane $*: $got $(cat err.txt)"; failed=1; }
+    case "$(cat err.txt)" in $err) [ "$got" = "$want" ] ;; *) false ;; esac || { echo "$given corvane $*: $got $(cat err.txt)"; failed=1; }
 }
 nodisplay="corvane: no display could be opened. Set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display."
 row 0 "Corvane $2" "" -style=fusion --version
@@ -16,17 +21,32 @@ row 0 "Usage: $prog [options]" "" --help
 for args in --bogus extra "--version extra" --version=2 -- -session -platform=offscreen; do
     row 2 "" "corvane: *. Try 'corvane --help'." $args
 done
-for args in "" "-session 1234_5" "-display :9999" "--style fusion" "-stylesheet=none.qss" "-qmljsdebugger=port:1234"; do
+for args in "" "-session 1234_5" "--style fusion" "-stylesheet=none.qss" "-qmljsdebugger=port:1234"; do
     row 1 "" "$nodisplay" $args
 done
 row 1 "" 'corvane: could not start:
 *Could not find the Qt platform plugin "foo"*no Qt platform plugin could be initialized*' -platform foo
+# An X server that answers but refuses the program, as the user's own refuses it under sudo: not told to set DISPLAY.
+cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+: >"$scratch/cookie" && xauth -q -f "$scratch/cookie" add :0 . "$cookie" && mkfifo "$scratch/number"
+Xvfb -displayfd 3 -auth "$scratch/cookie" -listen tcp 3>"$scratch/number" 2>/dev/null &
+server=$! && read -r number <"$scratch/number" || { echo "no X server"; exit 1; }
+refused="*corvane: could not start:
+?*"
+for case in "DISPLAY=:$number|" "DISPLAY=localhost:$number.0|" "|-display unix:$number" \
+    "QT_QPA_PLATFORM=wayland DISPLAY=:$number|-platform xcb"; do
+    given="XAUTHORITY=$scratch/none ${case%|*}" && row 1 "" "$refused" ${case#*|}
+done
+for case in "DISPLAY=:$number|-display :9999" "QT_QPA_PLATFORM=wayland DISPLAY=:$number|"; do
+    given="XAUTHORITY=$scratch/none ${case%|*}" && row 1 "" "$nodisplay" ${case#*|}
+done
 # A warning that QT_FATAL_WARNINGS makes fatal is said before the toolkit ends the program.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM QT_FATAL_WARNINGS=1 "$prog" 2>err.txt
 [ $? = 134 ] && grep -q "could not connect to display" err.txt || { echo "fatal warning: $(cat err.txt)"; failed=1; }
-# Given a display, the toolkit's own options start the program, still running when it is stopped.
-timeout 10 "$prog" -platform offscreen -session 1234_5 -style fusion -reverse >/dev/null 2>&1
-[ $? = 124 ] || { echo "corvane -session 1234_5 did not start"; failed=1; }
+# Given a display, the toolkit's own options start the program, still running when it is stopped, and what the
+# toolkit said as it started is said.
+timeout 10 "$prog" -platform offscreen -session 1234_5 -style nosuch -reverse >/dev/null 2>err.txt
+[ $? = 124 ] && grep -q nosuch err.txt || { echo "corvane -session 1234_5 did not start: $(cat err.txt)"; failed=1; }
 # The language: LANGUAGE's list, else the first of LC_ALL, LC_MESSAGES, LANG; English under C, or where first.
 for case in "Uso LANG=en_US.UTF-8 LANGUAGE=es" "Uso LC_ALL=es_DO.UTF-8 LANG=C" "Usage LC_ALL=C LANG=es_DO.UTF-8 LANGUAGE=es" \
     "Usage LANG=es_DO.UTF-8 LANGUAGE=en:es"; do

@@ -1480,7 +1480,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+77"/>
+        <location filename="../app/main.cpp" line="+79"/>
         <source>Calculators for small building projects.
 
 The toolkit&apos;s own options (-platform, -display, -style, -session and the others that Qt documents) are taken too.</source>
@@ -1504,7 +1504,7 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
         <translation>Pruebe «corvane --help».</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+74"/>
         <source>no display could be opened. Set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display.</source>
         <translation>no se pudo abrir ninguna pantalla. Indique en DISPLAY (X11) o en WAYLAND_DISPLAY (Wayland) una pantalla en marcha.</translation>
     </message>
