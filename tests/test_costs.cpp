@@ -3,12 +3,14 @@
 // list written here.
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDate>
 #include <QImage>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -34,6 +36,7 @@
 #include "calculators/costlist.h"
 #include "calculators/pipe.h"
 #include "calculators/wallframing.h"
+#include "costing/costexport.h"
 #include "numbers/text.h"
 #include "support/costlistcheck.h"
 #include "support/testsupport.h"
@@ -164,7 +167,7 @@ class CostsTest : public QObject {
         const QString digits = "3141592653589793238462643383279502884197169399375105820974944592";
         QList<QStringList> records;
         for (int n = 1; n <= 12; ++n) {
-            QStringList f{"11.2708", "8", "2.5", "28.177"};
+            QStringList f{QString::number(n) + ".2708", "8", "2.5", "28.177"};
             for (int column = 0; column < 4 && longFigures; ++column)
                 f[column] = digits.mid(n * 3 + column, 19).insert(10 - column, '.');
             records.append({"Wall framing", f[0], "boards, 2 x 4 x " + f[1] + " ft", f[2], f[3]});
@@ -174,8 +177,9 @@ class CostsTest : public QObject {
         return records;
     }
 
-    // Every word (pdftotext -bbox) inside its page's printable area, the title at the margin; each figure whole,
-    // as often as the records hold it; the heading on each page of lines; the total.
+    // The pages as a reader meets them (pdftotext -bbox): every word inside the printable area, the title first at
+    // the margin; page after page, each under the table's heading, the figures of the lines whole and in the list's
+    // order, then the total, with at least the last line; "2 / 3" below all else on each page of several.
     static void checkPages(const QString &pdf, double marginMm, int pages, const QList<QStringList> &records,
                            const QString &total)
     {
@@ -186,29 +190,53 @@ class CostsTest : public QObject {
                                             R"-(yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)-");
         const double margin = marginMm * 72 / 25.4 - 0.5; // the PDF rounds margins to whole points
         QRectF printable;
-        QList<QStringList> words; // page by page
+        QList<QList<std::pair<QRectF, QString>>> read; // page by page
         for (const QRegularExpressionMatch &m : tag.globalMatch(QString::fromUtf8(bbox.readAllStandardOutput()))) {
             const auto at = [&](int i) { return m.captured(i).toDouble(); };
             if (m.capturedLength(1)) {
                 printable = QRectF(0, 0, at(1), at(2)).adjusted(margin, margin, -margin, -margin);
-                words.append(QStringList());
+                read.append(QList<std::pair<QRectF, QString>>());
                 continue;
             }
             const QRectF box(QPointF(at(3), at(4)), QPointF(at(5), at(6)));
             QVERIFY2(printable.contains(box), qPrintable(m.captured(7) + " stands outside the printable area"));
-            QVERIFY(words.size() > 1 || !words[0].isEmpty() || box.left() < printable.left() + 1);
-            words.last() << m.captured(7);
+            read.last().append({box, m.captured(7)});
         }
-        QVERIFY(pages ? words.size() == pages : !words.isEmpty());
-        QStringList figures{"Total:", "$" + total};
+        QVERIFY(pages ? read.size() == pages : !read.isEmpty());
+        QStringList figures;
         for (const QStringList &record : records)
             figures << record[1] << record[3] << record[4];
-        // Only a page of the total alone has no heading.
-        for (const QStringList &page : words)
-            QVERIFY2(page.contains("Quantity") || page.size() == 2, qPrintable(page.join(' ')));
-        const QStringList seen = std::accumulate(words.begin(), words.end(), QStringList());
-        for (const QString &figure : figures)
-            QVERIFY2(seen.count(figure) == figures.count(figure), qPrintable(figure + " not seen as often"));
+        figures << QCoreApplication::translate("CostExport", "Total: $%1").arg(total).split(' ');
+        QStringList seen;
+        for (qsizetype page = 0; page < read.size(); ++page) {
+            // In reading order: line by line from the top, each from the left.
+            std::sort(read[page].begin(), read[page].end(), [](const auto &a, const auto &b) {
+                return std::pair(qRound(a.first.top() * 2), a.first.left()) <
+                       std::pair(qRound(b.first.top() * 2), b.first.left());
+            });
+            QStringList words;
+            for (const auto &[box, word] : read[page])
+                words << word;
+            QVERIFY(page > 0 || read[0][0].first.left() < printable.left() + 1);
+            if (read.size() > 1) {
+                const QStringList number{QString::number(page + 1), "/", QString::number(read.size())};
+                QCOMPARE(words.mid(words.size() - 3), number);
+                words.resize(words.size() - 3);
+                // Below all else, with room between: it never meets the table.
+                for (qsizetype w = 0; w < words.size(); ++w)
+                    QVERIFY(read[page][w].first.bottom() + 72 * 2 / 25.4 < read[page][words.size()].first.top());
+            } else {
+                QVERIFY2(!words.contains("/"), "a page alone numbered");
+            }
+            const qsizetype heading = words.indexOf(QCoreApplication::translate("CostExport", "Quantity"));
+            QVERIFY2(heading >= 0, qPrintable(words.join(' ')));
+            const qsizetype before = seen.size();
+            for (const QString &word : words.mid(heading))
+                if (figures.contains(word))
+                    seen << word;
+            QVERIFY2(page + 1 < read.size() || seen.size() - before >= 5, "the total without a line");
+        }
+        QCOMPARE(seen, figures);
     }
 
     QString total() { return costs->text("lblTotalProjectCost"); }
@@ -432,29 +460,18 @@ private slots:
         // Only the wall-framing unit holds a comma; between commas it is quoted.
         QCOMPARE(csv.readAll(), expected.replace(",boards, 2 x 4 x 8 ft,", ",\"boards, 2 x 4 x 8 ft\",").toUtf8());
 
-        const auto pdfText = [](const QString &path) {
-            QProcess pdftotext;
-            pdftotext.start("pdftotext", {"-layout", path, "-"});
-            return pdftotext.waitForFinished(10000) ? QString::fromUtf8(pdftotext.readAllStandardOutput()) : QString();
-        };
-        const auto holdsTheList = [&](const QString &text) {
-            for (const QStringList &row : rows.mid(1, 5))
-                for (const QString &cell : row)
-                    QVERIFY2(text.contains(cell), qPrintable(cell + " missing from\n" + text));
-            QVERIFY2(text.contains("Total: $" + rows.last().last()), qPrintable(text));
-        };
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(QDir().mkpath(documents));
         costs->view()->findChild<QAction *>("itmExportCostsPdf")->trigger();
         QCOMPARE(proposed, QDir(documents).filePath(QDate::currentDate().toString(fileName + "pdf'")));
-        holdsTheList(pdfText(dir.filePath("list.pdf")));
+        checkPages(dir.filePath("list.pdf"), 20, 1, rows.mid(1, 5), rows.last().last());
 
         SetPrintPrompt([&](QPrinter &printer) {
             printer.setOutputFileName(dir.filePath("printed.pdf"));
             return true;
         });
         QTest::keyClick(focus, Qt::Key_P, Qt::ControlModifier);
-        holdsTheList(pdfText(dir.filePath("printed.pdf")));
+        checkPages(dir.filePath("printed.pdf"), 20, 1, rows.mid(1, 5), rows.last().last());
     }
 
     void aCancelledDialogDoesNothing()
@@ -517,6 +534,8 @@ private slots:
         QTest::newRow("80 mm roll") << printed << QPageSize(QSizeF(80, 200), QPageSize::Millimeter) << 8.0 << 0;
         QTest::newRow("58 mm roll") << printed << roll << 5.8 << 0;
         QTest::newRow("58 mm roll, long figures") << printed << roll << 5.8 << -1;
+        QTest::newRow("58 mm roll cut short")
+            << printed << QPageSize(QSizeF(58, 30), QPageSize::Millimeter) << 3.0 << -1;
     }
     void everyLineAndTheTotalStandWholeOnThePaper()
     {
@@ -542,10 +561,36 @@ private slots:
         costs->view()->findChild<QAction *>(region.isEmpty() ? "itmPrintCosts" : "itmExportCostsPdf")->trigger();
         if (pages >= 0)
             return checkPages(pdf, margin, pages, records, total());
-        const QString why("\"%1\".\n\nIts figures do not fit on %2 paper, even in the smallest type. Choose wider "
-                          "paper, or turn it sideways.");
-        QCOMPARE(messages.take().value(0).text.section(QLatin1Char(' '), 8), why.arg(pdf, paper.name()));
+        const QString why = tag.contains("short") ? "%1 paper is too short for the list, even with one line to a page."
+                                                  : "Its figures do not fit on %1 paper, even in the smallest type.";
+        const QString remedy = !region.isEmpty() ? "Choose another paper in your regional settings, or print the list."
+                               : tag.contains("short") ? "Choose longer paper, or turn it sideways."
+                                                       : "Choose wider paper, or turn it sideways.";
+        QCOMPARE(messages.take().value(0).text.section(QLatin1Char(' '), 8),
+                 QString("\"%1\".\n\n%2 %3").arg(pdf, why.arg(paper.name()), remedy));
         QVERIFY(!QFile::exists(pdf));
+    }
+
+    // Refused for its height rather than drawn past the page's foot: a page too short for the title and a long
+    // date, or for the last line with the total, though a line under the heading fits.
+    void aPageTooShortIsRefused_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<double>("height"); // millimetres, of paper 150 mm wide
+        QTest::newRow("the title and a long date") << QString("Monday ").repeated(80) << 40.0;
+        QTest::newRow("the last line with the total") << "Monday" << 34.0;
+    }
+    void aPageTooShortIsRefused()
+    {
+        QFETCH(QString, date);
+        QFETCH(double, height);
+        QBuffer file;
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QSizeF(150, height), QPageSize::Millimeter));
+        setCostPageMargins(pdf);
+        post(Material::Block, 5);
+        QCOMPARE(int(drawCostPage(costTable(costs->model()), date, pdf)), int(PageResult::PaperTooShort));
     }
 
     // A disk that is full, or has room for all of the file but its last byte: a limit on the size of the files
