@@ -413,7 +413,10 @@ void CostList::itmPrintCosts_Click()
     // Margins the dialog left as they were suit the paper chosen in it.
     if (printer.pageLayout().margins(QPageLayout::Millimeter) == ours)
         setCostPageMargins(printer);
-    const QString failure = pageFailure(drawCostPage(costTable(model_), regionalLongDate(), printer), printer, false);
+    // A page that cannot be started ends the job, where the printing system can drop one, rather than print the
+    // pages before it.
+    const PageResult result = drawCostPage(costTable(model_), regionalLongDate(), printer, [&] { printer.abort(); });
+    const QString failure = pageFailure(result, printer, false);
     if (!failure.isEmpty())
         ShowMessage(tr("The cost list could not be printed on \"%1\".\n\n%2").arg(printerName(printer), failure),
                     ErrorTitle(), Critical);

@@ -403,7 +403,8 @@ void setCostPageMargins(QPagedPaintDevice &device)
                           QPageLayout::Millimeter);
 }
 
-PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device)
+PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device,
+                        const std::function<void()> &abandon)
 {
     PagePlan plan;
     if (const PageResult planned = planPage(table, date, device, plan); planned != PageResult::Drawn)
@@ -414,8 +415,11 @@ PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaint
     const double mm = device.logicalDpiX() / 25.4;
     const qsizetype pages = plan.pages.size();
     for (qsizetype page = 0; page < pages; ++page) {
-        if (page > 0 && !device.newPage())
+        if (page > 0 && !device.newPage()) {
+            if (abandon)
+                abandon();
             return PageResult::DeviceFailed;
+        }
         double y = 0;
         if (page == 0) {
             y = drawParagraph(p, plan.title, Qt::AlignLeft, y) + 1.5 * mm;

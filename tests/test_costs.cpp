@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPaintEngine>
 #include <QPdfWriter>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -64,6 +66,39 @@ Message shownFor(const DuplicateMessage &d)
 }
 
 const Message kNothingToDelete{"There is no value for you to delete.", "Error", 16};
+
+// A printer that cannot start a second page, as a jammed or unplugged one may fail; it keeps whether its job was
+// aborted. The printer's own engines are replaced through the setter its subclasses may call.
+struct JammedPrinter : QPaintEngine, QPrintEngine {
+    QPrinter::PrinterState state = QPrinter::Idle;
+    JammedPrinter() : QPaintEngine(AllFeatures) {}
+    bool begin(QPaintDevice *) override { return state = QPrinter::Active, true; }
+    bool end() override { return state = state == QPrinter::Active ? QPrinter::Idle : state, true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    Type type() const override { return User; }
+    bool newPage() override { return false; }
+    bool abort() override { return state = QPrinter::Aborted, true; }
+    QPrinter::PrinterState printerState() const override { return state; }
+    int metric(QPaintDevice::PaintDeviceMetric m) const override
+    {
+        // A page of 600 by 300 points, 72 of them an inch: the list takes two.
+        switch (m) {
+        case QPaintDevice::PdmWidth: return 600;
+        case QPaintDevice::PdmHeight: return 300;
+        case QPaintDevice::PdmDevicePixelRatio: return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        default: return 72;
+        }
+    }
+    void setProperty(PrintEnginePropertyKey, const QVariant &) override {}
+    QVariant property(PrintEnginePropertyKey) const override { return {}; }
+};
+struct EngineAccess : QPrinter {
+    using QPrinter::setEngines;
+};
 
 // The list as a user thinks of it: lines in order, each remembered by identity, and per material
 // the line it owns. Slot numbers are not stored but found, so the model shares no arithmetic
@@ -591,6 +626,18 @@ private slots:
         setCostPageMargins(pdf);
         post(Material::Block, 5);
         QCOMPARE(int(drawCostPage(costTable(costs->model()), date, pdf)), int(PageResult::PaperTooShort));
+    }
+
+    // A page the printer cannot start ends the job rather than send it half made, and says so.
+    void aPageThatCannotBeStartedAbortsThePrintJob()
+    {
+        postTwelveLines(false);
+        JammedPrinter jammed;
+        SetPrintPrompt([&](QPrinter &printer) { return (printer.*&EngineAccess::setEngines)(&jammed, &jammed), true; });
+        costs->view()->findChild<QAction *>("itmPrintCosts")->trigger();
+        QCOMPARE(jammed.state, QPrinter::Aborted);
+        const QString text("The cost list could not be printed on \"\".\n\nThe page could not be made.");
+        QCOMPARE(messages.take(), QList<Message>({{text, "Error", 16}}));
     }
 
     // A disk that is full, or has room for all of the file but its last byte: a limit on the size of the files

@@ -733,7 +733,7 @@
         <translation>Elija otro papel en la configuración regional del sistema, o imprima la lista.</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+239"/>
         <source>The cost list could not be printed on &quot;%1&quot;.
 
 %2</source>
@@ -742,7 +742,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="-269"/>
+        <location line="-270"/>
         <source>The cost list could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -827,7 +827,7 @@
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Total: $%1</source>
         <translation>Total: $%1</translation>
     </message>
