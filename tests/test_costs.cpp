@@ -560,7 +560,7 @@ private slots:
         const QByteArray de("de_DE.UTF-8"), lu("de_LU.UTF-8"), printed;
         const QPageSize a6(QPageSize::A6), a7(QPageSize::A7), roll(QSizeF(58, 200), QPageSize::Millimeter);
         QTest::newRow("exported on A4, long figures") << de << QPageSize(QPageSize::A4) << 20.0 << 1;
-        QTest::newRow("exported on A7") << lu << a7 << 7.4 << 3;
+        QTest::newRow("exported on A7, ten lines") << lu << a7 << 7.4 << 3;
         QTest::newRow("exported on A7, long figures") << lu << a7 << 7.4 << -1;
         QTest::newRow("Letter sideways") << printed << QPageSize(QPageSize::Letter) << 20.0 << 1;
         QTest::newRow("A6") << printed << a6 << 10.5 << 0;
@@ -581,7 +581,10 @@ private slots:
         const QByteArray tag = QTest::currentDataTag();
         const auto restore = qScopeGuard([all = qgetenv("LC_ALL")] { qputenv("LC_ALL", all), qunsetenv("LC_PAPER"); });
         qunsetenv("LC_ALL"), qputenv("LC_PAPER", region);
-        const QList<QStringList> records = postTwelveLines(tag.contains("long"));
+        QList<QStringList> records = postTwelveLines(tag.contains("long"));
+        // Ten fill the second page, and the last goes on with the total.
+        for (; tag.contains("ten lines") && records.size() > 10; records.removeLast())
+            remove(11);
         QTemporaryDir dir;
         const QString pdf = dir.filePath("list.pdf");
         SetSaveFilePrompt([&](const QString &, const QString &, const QString &) { return pdf; });
@@ -607,23 +610,28 @@ private slots:
     }
 
     // Refused for its height rather than drawn past the page's foot: a page too short for the title and a long
-    // date, or for the last line with the total, though a line under the heading fits.
+    // date, for the last line with the total, or for a line before the last, though the others fit.
     void aPageTooShortIsRefused_data()
     {
         QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("item");  // of the first of two lines
         QTest::addColumn<double>("height"); // millimetres, of paper 150 mm wide
-        QTest::newRow("the title and a long date") << QString("Monday ").repeated(80) << 40.0;
-        QTest::newRow("the last line with the total") << "Monday" << 34.0;
+        QTest::newRow("the title and a long date") << QString("Monday ").repeated(80) << "Sand" << 45.0;
+        QTest::newRow("the last line with the total") << "Monday"
+                                                      << "Sand" << 30.0;
+        QTest::newRow("a line before the last") << "Monday" << QString("Sand ").repeated(60) << 50.0;
     }
     void aPageTooShortIsRefused()
     {
         QFETCH(QString, date);
+        QFETCH(QString, item);
         QFETCH(double, height);
         QBuffer file;
         QVERIFY(file.open(QIODevice::WriteOnly));
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QSizeF(150, height), QPageSize::Millimeter));
         setCostPageMargins(pdf);
+        costs->post(Material::Sand, "1", 0, duplicateFor(Material::Sand), {item, "1", "m³", "2", "2"});
         post(Material::Block, 5);
         QCOMPARE(int(drawCostPage(costTable(costs->model()), date, pdf)), int(PageResult::PaperTooShort));
     }
