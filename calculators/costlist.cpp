@@ -159,17 +159,28 @@ QString printerName(const QPrinter &printer)
                                               : QDir::toNativeSeparators(printer.outputFileName());
 }
 
-// Why the page could not be drawn on `device`; empty once it is.
-QString pageFailure(PageResult result, const QPagedPaintDevice &device)
+// Why the page could not be drawn on `device`, and what the user can do about it; empty once it
+// is. The export's paper is the regional setting's, which the program cannot change or turn.
+QString pageFailure(PageResult result, const QPagedPaintDevice &device, bool regionalPaper)
 {
+    const QString paper = device.pageLayout().pageSize().name();
+    QString why;
+    QString remedy;
     switch (result) {
     case PageResult::Drawn: return {};
     case PageResult::DeviceFailed: return CostList::tr("The page could not be made.");
-    case PageResult::PaperTooSmall: break;
+    case PageResult::PaperTooNarrow:
+        why = CostList::tr("Its figures do not fit on %1 paper, even in the smallest type.").arg(paper);
+        remedy = CostList::tr("Choose wider paper, or turn it sideways.");
+        break;
+    case PageResult::PaperTooShort:
+        why = CostList::tr("%1 paper is too short for the list, even with one line to a page.").arg(paper);
+        remedy = CostList::tr("Choose longer paper, or turn it sideways.");
+        break;
     }
-    return CostList::tr("Its figures do not fit on %1 paper, even in the smallest type. Choose wider paper, or turn "
-                        "it sideways.")
-        .arg(device.pageLayout().pageSize().name());
+    if (regionalPaper)
+        remedy = CostList::tr("Choose another paper in your regional settings, or print the list.");
+    return why + u' ' + remedy;
 }
 
 } // namespace
@@ -386,7 +397,7 @@ void CostList::itmExportCostsPdf_Click()
         pdf.setCreator(kAppTitle);
         pdf.setPageSize(regionalPageSize());
         setCostPageMargins(pdf);
-        return pageFailure(drawCostPage(table, regionalLongDate(), pdf), pdf);
+        return pageFailure(drawCostPage(table, regionalLongDate(), pdf), pdf, true);
     });
 }
 
@@ -402,7 +413,10 @@ void CostList::itmPrintCosts_Click()
     // Margins the dialog left as they were suit the paper chosen in it.
     if (printer.pageLayout().margins(QPageLayout::Millimeter) == ours)
         setCostPageMargins(printer);
-    const QString failure = pageFailure(drawCostPage(costTable(model_), regionalLongDate(), printer), printer);
+    // A page that cannot be started ends the job, where the printing system can drop one, rather than print the
+    // pages before it.
+    const PageResult result = drawCostPage(costTable(model_), regionalLongDate(), printer, [&] { printer.abort(); });
+    const QString failure = pageFailure(result, printer, false);
     if (!failure.isEmpty())
         ShowMessage(tr("The cost list could not be printed on \"%1\".\n\n%2").arg(printerName(printer), failure),
                     ErrorTitle(), Critical);

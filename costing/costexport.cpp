@@ -149,6 +149,8 @@ struct PagePlan {
     Paragraph title;
     Paragraph date;
     Paragraph total;
+    // "1 / 3", at the foot of every page when there are several.
+    Paragraph number;
     TableFit fit;
     // The heading, then the lines, and the height of each.
     QList<QStringList> rows;
@@ -156,6 +158,11 @@ struct PagePlan {
     // The lines on each page, by their row; the total goes below the last.
     QList<QList<qsizetype>> pages;
 };
+
+QString pageNumber(qsizetype page, qsizetype pages)
+{
+    return QStringLiteral("%1 / %2").arg(page).arg(pages);
+}
 
 // Figures on one line, whole; words wrap.
 int cellFlags(size_t column, bool heading)
@@ -176,12 +183,22 @@ double rowHeight(const QStringList &cells, bool heading, const TableFit &fit, QP
     return height + 2 * fit.pad;
 }
 
+// Where the title and the date end, where the table starts below them, and what the total needs
+// below the table: the first page's measures.
+struct PageTop {
+    double titleEnd = 0;
+    double tableTop = 0;
+    double totalNeed = 0;
+};
+
 // As many lines on a page as fit below the heading, which every page repeats; the total below the
-// last line, or on a page of its own. False when a line does not fit on a page even alone.
-bool paginate(PagePlan &plan, double firstTop, double totalNeed, double height)
+// last line, which goes with it to a page of their own rather than stand there without the
+// heading. False when the title and the date, a line under the heading, or the last line with
+// the total do not fit on a page even alone.
+bool paginate(PagePlan &plan, const PageTop &top, double height)
 {
     plan.pages = {{}};
-    double y = firstTop;
+    double y = top.tableTop;
     for (qsizetype r = 1; r < plan.rows.size(); ++r) {
         double need = plan.heights[r] + (plan.pages.back().isEmpty() ? plan.heights[0] : 0);
         if (y + need > height) {
@@ -194,15 +211,17 @@ bool paginate(PagePlan &plan, double firstTop, double totalNeed, double height)
         plan.pages.back().append(r);
         y += need;
     }
-    if (y + totalNeed > height)
-        plan.pages.append(QList<qsizetype>());
-    return totalNeed <= height;
+    if (y + top.totalNeed > height && !plan.pages.back().isEmpty()) {
+        const qsizetype last = plan.pages.back().takeLast();
+        plan.pages.append(QList<qsizetype>{last});
+        y = plan.heights[0] + plan.heights[last];
+    }
+    return top.titleEnd <= height && y + top.totalNeed <= height;
 }
 
-std::optional<PagePlan> planPage(const CostTable &table, const QString &date, QPaintDevice &device)
+PageResult planPage(const CostTable &table, const QString &date, QPaintDevice &device, PagePlan &plan)
 {
     const double mm = device.logicalDpiX() / 25.4;
-    PagePlan plan;
     plan.rows = QList<QStringList>{table.header} + table.rows.mid(0, table.rows.size() - 1);
     const QString total = table.rows.isEmpty() ? QString() : table.rows.last().value(4);
     const std::optional<TableFit> fit = fitTable(plan.rows, device);
@@ -210,15 +229,24 @@ std::optional<PagePlan> planPage(const CostTable &table, const QString &date, QP
     const std::optional<Paragraph> dated = fitParagraph(date, 10, false, device);
     const std::optional<Paragraph> totalled =
         fitParagraph(QCoreApplication::translate("CostExport", "Total: $%1").arg(total), 12, true, device);
-    if (!fit || !title || !dated || !totalled)
-        return std::nullopt;
-    plan.fit = *fit, plan.title = *title, plan.date = *dated, plan.total = *totalled;
+    // Measured for the most pages there can be, one a line and one for the title.
+    const std::optional<Paragraph> number =
+        fitParagraph(pageNumber(plan.rows.size(), plan.rows.size()), 8, false, device);
+    if (!fit || !title || !dated || !totalled || !number)
+        return PageResult::PaperTooNarrow;
+    plan.fit = *fit, plan.title = *title, plan.date = *dated, plan.total = *totalled, plan.number = *number;
     for (qsizetype r = 0; r < plan.rows.size(); ++r)
         plan.heights.append(rowHeight(plan.rows[r], r == 0, plan.fit, device));
-    const double firstTop = plan.title.height + 1.5 * mm + plan.date.height + 8 * mm;
-    if (!paginate(plan, firstTop, 3 * mm + plan.total.height, device.height()))
-        return std::nullopt;
-    return plan;
+    PageTop top;
+    top.titleEnd = plan.title.height + 1.5 * mm + plan.date.height;
+    top.tableTop = top.titleEnd + 8 * mm;
+    top.totalNeed = 3 * mm + plan.total.height;
+    if (!paginate(plan, top, device.height()))
+        return PageResult::PaperTooShort;
+    // A page of several keeps room at its foot for its number, which may send lines further on.
+    if (plan.pages.size() > 1 && !paginate(plan, top, device.height() - 2 * mm - plan.number.height))
+        return PageResult::PaperTooShort;
+    return PageResult::Drawn;
 }
 
 // Returns where the paragraph ends.
@@ -375,26 +403,35 @@ void setCostPageMargins(QPagedPaintDevice &device)
                           QPageLayout::Millimeter);
 }
 
-PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device)
+PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device,
+                        const std::function<void()> &abandon)
 {
-    const std::optional<PagePlan> plan = planPage(table, date, device);
-    if (!plan)
-        return PageResult::PaperTooSmall;
+    PagePlan plan;
+    if (const PageResult planned = planPage(table, date, device, plan); planned != PageResult::Drawn)
+        return planned;
     QPainter p;
     if (!p.begin(&device))
         return PageResult::DeviceFailed;
     const double mm = device.logicalDpiX() / 25.4;
-    for (qsizetype page = 0; page < plan->pages.size(); ++page) {
-        if (page > 0 && !device.newPage())
+    const qsizetype pages = plan.pages.size();
+    for (qsizetype page = 0; page < pages; ++page) {
+        if (page > 0 && !device.newPage()) {
+            if (abandon)
+                abandon();
             return PageResult::DeviceFailed;
+        }
         double y = 0;
         if (page == 0) {
-            y = drawParagraph(p, plan->title, Qt::AlignLeft, y) + 1.5 * mm;
-            y = drawParagraph(p, plan->date, Qt::AlignLeft, y) + 8 * mm;
+            y = drawParagraph(p, plan.title, Qt::AlignLeft, y) + 1.5 * mm;
+            y = drawParagraph(p, plan.date, Qt::AlignLeft, y) + 8 * mm;
         }
-        y = drawTable(p, *plan, plan->pages[page], y);
-        if (page + 1 == plan->pages.size())
-            drawParagraph(p, plan->total, Qt::AlignRight, y + 3 * mm);
+        y = drawTable(p, plan, plan.pages[page], y);
+        if (page + 1 == pages)
+            drawParagraph(p, plan.total, Qt::AlignRight, y + 3 * mm);
+        if (pages > 1) {
+            plan.number.text = pageNumber(page + 1, pages);
+            drawParagraph(p, plan.number, Qt::AlignHCenter, device.height() - plan.number.height);
+        }
     }
     return p.end() ? PageResult::Drawn : PageResult::DeviceFailed;
 }

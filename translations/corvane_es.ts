@@ -17,7 +17,7 @@
 <context>
     <name>CostExport</name>
     <message>
-        <location filename="../costing/costexport.cpp" line="+268"/>
+        <location filename="../costing/costexport.cpp" line="+296"/>
         <source>Cost List</source>
         <translation>Lista de costos</translation>
     </message>
@@ -52,7 +52,7 @@
         <translation>Total</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-82"/>
         <source>Total: $%1</source>
         <translation>Total: $%1</translation>
     </message>
@@ -84,7 +84,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/builder.cpp" line="+546"/>
+        <location filename="../ui/builder.cpp" line="+548"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
@@ -703,12 +703,37 @@
         <translation>lista-de-costos-%1.%2</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+62"/>
         <source>The page could not be made.</source>
         <translation>No se pudo componer la página.</translation>
     </message>
     <message>
-        <location line="+240"/>
+        <location line="+2"/>
+        <source>Its figures do not fit on %1 paper, even in the smallest type.</source>
+        <translation>Sus cifras no caben en el papel %1, ni siquiera con la letra más pequeña.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose wider paper, or turn it sideways.</source>
+        <translation>Elija un papel más ancho o póngalo en horizontal.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 paper is too short for the list, even with one line to a page.</source>
+        <translation>El papel %1 es muy corto para la lista, aun con una sola línea por página.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose longer paper, or turn it sideways.</source>
+        <translation>Elija un papel más largo o póngalo de lado.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Choose another paper in your regional settings, or print the list.</source>
+        <translation>Elija otro papel en la configuración regional del sistema, o imprima la lista.</translation>
+    </message>
+    <message>
+        <location line="+239"/>
         <source>The cost list could not be printed on &quot;%1&quot;.
 
 %2</source>
@@ -717,7 +742,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="-256"/>
+        <location line="-270"/>
         <source>The cost list could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -726,12 +751,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Its figures do not fit on %1 paper, even in the smallest type. Choose wider paper, or turn it sideways.</source>
-        <translation>Sus cifras no caben en el papel %1, ni siquiera con la letra más pequeña. Elija un papel más ancho o póngalo en horizontal.</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+41"/>
         <source>Cost list</source>
         <translation>Lista de costos</translation>
     </message>
@@ -807,7 +827,7 @@
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>Total: $%1</source>
         <translation>Total: $%1</translation>
     </message>
