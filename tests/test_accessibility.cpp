@@ -413,7 +413,8 @@ private slots:
     }
 
     // No key lands in a window nobody can see: hiding the list gives the keyboard to the window used
-    // last before it, to the control that had it or, where that cannot take it, the first that can.
+    // last before it, neither the newest nor the one used first, to the control that had it or,
+    // where that cannot take it, the first that can.
     void hidingGivesTheFocusBack_data()
     {
         QTest::addColumn<bool>("disabled");
@@ -427,18 +428,17 @@ private slots:
         QWidget *main = workspace->mdiMain().window();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        Form &concrete = *workspace->formNamed("frmConcrete"), &block = *workspace->formNamed("frmBlock"),
-             &costs = *workspace->formNamed("frmCosts");
-        concrete.Show();
-        click(concrete, "cmdAddCement");
-        block.Show();
-        QWidget *used = block.control("txtHeight");
-        QTest::mouseClick(used, Qt::LeftButton);
-        QTest::mouseClick(costs.control("Label2"), Qt::LeftButton);
+        for (const char *window : {"frmConcrete", "frmBlock", "frmPipe", "frmCosts"})
+            workspace->formNamed(window)->Show();
+        const std::pair<const char *, const char *> usedInTurn[] = {
+            {"frmPipe", "txtPipeD"}, {"frmConcrete", "txtPadWidth"}, {"frmBlock", "txtHeight"}, {"frmCosts", "Label2"}};
+        for (const auto &[window, control] : usedInTurn)
+            QTest::mouseClick(workspace->formNamed(window)->control(control), Qt::LeftButton);
+        Form &costs = *workspace->formNamed("frmCosts"), &block = *workspace->formNamed("frmBlock");
         QVERIFY(costs.view()->isAncestorOf(QApplication::focusWidget()));
-        used->setEnabled(!disabled);
+        block.control("txtHeight")->setEnabled(!disabled);
         click(costs, "cmdHide");
-        QCOMPARE(QApplication::focusWidget(), disabled ? block.control("txtLength") : used);
+        QCOMPARE(QApplication::focusWidget(), block.control(disabled ? "txtLength" : "txtHeight"));
     }
 };
 
