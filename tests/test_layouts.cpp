@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -17,24 +18,50 @@
 #include "app/mainwindow.h"
 #include "app/workspace.h"
 #include "support/testsupport.h"
+#include "ui/builder.h"
 
 using namespace corvane;
 using namespace corvane::testing;
 
 namespace {
 
-// The room a button's or box's caption has, as the style draws it: beside the box, inside the frame.
-QSize captionRoom(QAbstractButton *button)
+// The ink that one picture has over another of the same size: the tight box of the pixels that
+// differ by at least half the most that any differs, whatever the contrast. A letter's edges lie
+// on whole rows of pixels wherever the letter is placed, so its height is the same in any place.
+QRect inkBetween(const QImage &a, const QImage &b)
 {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
-    if (qobject_cast<QRadioButton *>(button))
-        contents = QStyle::SE_RadioButtonContents;
-    else if (qobject_cast<QCheckBox *>(button))
-        contents = QStyle::SE_CheckBoxContents;
-    return button->style()->subElementRect(contents, &option, button).size();
+    const auto differs = [&](int x, int y) { return qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))); };
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            most = std::max(most, differs(x, y));
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (2 * differs(x, y) >= most)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The ink of a button's, box's or option's caption as painted (what painting it adds to the
+// control), and of the same text painted alone in the same type and colour on the same ground.
+std::pair<QSize, QSize> captionInk(QAbstractButton *button)
+{
+    const QString caption = button->text();
+    const QImage painted = button->grab().toImage();
+    button->setText({});
+    const QImage bare = button->grab().toImage();
+    button->setText(caption);
+    const QFontMetrics metrics(button->font());
+    QImage alone(metrics.boundingRect(caption).size() + QSize(20, 20), QImage::Format_RGB32);
+    alone.fill(bare.pixel(bare.rect().center()));
+    const QImage ground = alone;
+    QPainter painter(&alone);
+    painter.setFont(button->font());
+    painter.setPen(button->palette().color(button->foregroundRole()));
+    painter.drawText(QPoint(10, 10 + metrics.ascent()), caption);
+    painter.end();
+    return {inkBetween(painted, bare).size(), inkBetween(alone, ground).size()};
 }
 
 QString clipped(QWidget *w)
@@ -58,11 +85,12 @@ QString clipped(QWidget *w)
         return {};
     }
     if (auto *button = qobject_cast<QAbstractButton *>(w); button && !button->text().isEmpty()) {
-        // Every letter whole: as wide as it runs, as high as the font's tallest and deepest letters.
-        const QSize needed(metrics.horizontalAdvance(button->text()), metrics.ascent() + metrics.descent());
-        const QSize room = captionRoom(button);
+        // Every letter whole: the caption's ink as high as the text's own, and as wide but for the
+        // pixel that its placement between pixels may add or take.
+        const auto [painted, whole] = captionInk(button);
         const auto px = [](QSize s) { return QStringLiteral("%1 x %2 px").arg(s.width()).arg(s.height()); };
-        return needed.boundedTo(room) != needed ? "needs " + px(needed) + ", has " + px(room) : QString();
+        if (painted.height() < whole.height() || painted.width() < whole.width() - 1)
+            return "painted " + px(painted) + " of its " + px(whole);
     }
     return {};
 }
@@ -86,6 +114,11 @@ QMap<QString, QString> textsOf(QWidget *window)
         texts[action->objectName() + " action " + action->text()] = action->text();
     return texts;
 }
+
+// A window's table, as its builder reads it.
+struct TableOf : Form {
+    static const FormLayout &of(const Form &form) { return (form.*&TableOf::layout)(); }
+};
 
 // Words that Spanish writes as English does.
 bool sameInBothLanguages(const QString &text)
@@ -124,6 +157,13 @@ class LayoutsTest : public QObject {
             if (!w->isHidden() && !client.contains(w->geometry()) && !client.intersects(w->geometry()))
                 problems << QStringLiteral("%1 lies outside the window").arg(w->objectName());
         }
+        // No caption is set smaller than its table says, to fit: one that does not fit is worded shorter.
+        const FormLayout &table = TableOf::of(*form);
+        for (const ControlSpec &spec : table.controls)
+            if (auto *w = form->view()->findChild<QWidget *>(spec.name);
+                w && w->font().pixelSize() < fontFor(spec.font.value_or(table.font)).pixelSize())
+                problems
+                    << QStringLiteral("%1 %2 set in %3 px type").arg(language, spec.name).arg(w->font().pixelSize());
         messages.take(); // a window's own start-up is not under test here
         return textsOf(form->window());
     }
@@ -131,6 +171,30 @@ class LayoutsTest : public QObject {
 private slots:
     void cleanupTestCase() { translations.remove(); }
     void cleanup() { QApplication::setStyle(QStringLiteral("Fusion")); }
+
+    // A caption too wide for its table's type is set smaller, down to 10 pixels (7.5 points) and no
+    // further: one that would fit only smaller is left as it is, to be worded shorter, and counts as clipped.
+    void aCaptionShrinksToTenPixelsAtTheLeast_data()
+    {
+        QTest::addColumn<int>("fitsAt"); // the pixels of type at which it just fits
+        QTest::newRow("fits at 10") << 10;
+        QTest::newRow("fits only at 9") << 9;
+    }
+    void aCaptionShrinksToTenPixelsAtTheLeast()
+    {
+        QFETCH(int, fitsAt);
+        const QString caption = "Add Cement to Price List";
+        QFont font = fontFor({});
+        font.setPixelSize(fitsAt);
+        FormLayout table{.name = "frmTest"};
+        table.controls = {Label("lblTest", caption,
+                                {0, 0, QFontMetrics(font).tightBoundingRect(caption).width() * kTwipsPerPixel, 255})};
+        QWidget view;
+        buildControls(table, &view);
+        auto *label = view.findChild<QLabel *>("lblTest");
+        QCOMPARE(label->font().pixelSize(), 10);
+        QCOMPARE(clipped(label).isEmpty(), fitsAt == 10);
+    }
 
     void everyCaptionFitsAndIsTranslated_data()
     {
