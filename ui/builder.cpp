@@ -964,7 +964,7 @@ void Announcer::tell()
     QAccessibleAnnouncementEvent announcement(window(), text_->text());
     QAccessible::updateAccessibility(&announcement);
 #else
-    hide();
+    hide(); // in view since the last one, and only coming into view is read out
     show();
 #endif
 }
