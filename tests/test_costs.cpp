@@ -833,9 +833,7 @@ private slots:
         QCOMPARE(costs->control(element("cmdRemove", n))->geometry(), QRect(352, 64 + 32 * (n - 1), 17, 17));
     }
 
-    // Every control named and every button described, as the accessibility test checks for every window; here,
-    // what the slots and their buttons are called.
-    void theSlotsAndTheirButtonsAreNamedByTheirLines()
+    void eachSlotAndItsButtonAreHeardWithTheirLine()
     {
         QCOMPARE(costs->control("cmdRemove(3)")->accessibleName(), QString("Remove line 3, empty"));
         QVERIFY(!costs->view()->accessibleName().startsWith("frm"));

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -17,24 +18,46 @@
 #include "app/mainwindow.h"
 #include "app/workspace.h"
 #include "support/testsupport.h"
+#include "ui/builder.h"
 
 using namespace corvane;
 using namespace corvane::testing;
 
 namespace {
 
-// The room a button's or box's caption has, as the style draws it: beside the box, inside the frame.
-QSize captionRoom(QAbstractButton *button)
+// The ink that one picture has over another of the same size: the tight box of the pixels that
+// differ by at least half the most that any differs, whatever the contrast. A letter's edges lie
+// on whole rows of pixels wherever the letter is placed, so its height is the same in any place.
+QRect inkBetween(const QImage &a, const QImage &b)
 {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
-    if (qobject_cast<QRadioButton *>(button))
-        contents = QStyle::SE_RadioButtonContents;
-    else if (qobject_cast<QCheckBox *>(button))
-        contents = QStyle::SE_CheckBoxContents;
-    return button->style()->subElementRect(contents, &option, button).size();
+    std::map<int, QRect, std::greater<>> differing; // by how much
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differing[qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)))] |= QRect(x, y, 1, 1);
+    QRect box;
+    for (const auto &[by, pixels] : differing)
+        box |= by > 0 && 2 * by >= differing.begin()->first ? pixels : QRect();
+    return box;
+}
+
+// The ink of a button's, box's or option's caption as painted (what painting it adds to the
+// control), and of the same text painted alone in the same type and colour on the same ground.
+std::pair<QSize, QSize> captionInk(QAbstractButton *button)
+{
+    const QImage painted = button->grab().toImage();
+    const QString caption = button->text();
+    button->setText({});
+    const QImage bare = button->grab().toImage();
+    button->setText(caption);
+    QImage ground(button->fontMetrics().boundingRect(caption).size() + QSize(20, 20), QImage::Format_RGB32);
+    ground.fill(bare.pixel(bare.rect().center()));
+    QImage alone = ground;
+    QPainter painter(&alone);
+    painter.setFont(button->font());
+    painter.setPen(button->palette().color(button->foregroundRole()));
+    painter.drawText(QPoint(10, 10 + button->fontMetrics().ascent()), caption);
+    painter.end();
+    return {inkBetween(painted, bare).size(), inkBetween(alone, ground).size()};
 }
 
 QString clipped(QWidget *w)
@@ -58,11 +81,12 @@ QString clipped(QWidget *w)
         return {};
     }
     if (auto *button = qobject_cast<QAbstractButton *>(w); button && !button->text().isEmpty()) {
-        // Every letter whole: as wide as it runs, as high as the font's tallest and deepest letters.
-        const QSize needed(metrics.horizontalAdvance(button->text()), metrics.ascent() + metrics.descent());
-        const QSize room = captionRoom(button);
+        // Every letter whole: the caption's ink as high as the text's own, and as wide but for the
+        // pixel that its placement between pixels may add or take.
+        const auto [painted, whole] = captionInk(button);
         const auto px = [](QSize s) { return QStringLiteral("%1 x %2 px").arg(s.width()).arg(s.height()); };
-        return needed.boundedTo(room) != needed ? "needs " + px(needed) + ", has " + px(room) : QString();
+        if (painted.height() < whole.height() || painted.width() < whole.width() - 1)
+            return "painted " + px(painted) + " of its " + px(whole);
     }
     return {};
 }
@@ -86,6 +110,11 @@ QMap<QString, QString> textsOf(QWidget *window)
         texts[action->objectName() + " action " + action->text()] = action->text();
     return texts;
 }
+
+// A window's table, as its builder reads it.
+struct TableOf : Form {
+    static const FormLayout &of(const Form &form) { return (form.*&TableOf::layout)(); }
+};
 
 // Words that Spanish writes as English does.
 bool sameInBothLanguages(const QString &text)
@@ -117,12 +146,21 @@ class LayoutsTest : public QObject {
         Form *form = workspace.formNamed(window);
         form->Load();
         const QRect client = form->view()->rect();
-        for (QWidget *w : form->view()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (const QString why = clipped(w); !why.isEmpty())
-                problems << QStringLiteral("%1 %2 \"%3\": %4")
-                                .arg(language, w->objectName(), form->text(w->objectName()), why);
-            if (!w->isHidden() && !client.contains(w->geometry()) && !client.intersects(w->geometry()))
-                problems << QStringLiteral("%1 lies outside the window").arg(w->objectName());
+        const FormLayout &table = TableOf::of(*form);
+        for (const ControlSpec &spec : table.controls) {
+            auto *w = form->view()->findChild<QWidget *>(spec.name, Qt::FindDirectChildrenOnly);
+            if (!w)
+                continue; // a timer
+            QString why = clipped(w);
+            // No caption is set smaller than its table says to make it fit: one that does not fit is worded shorter.
+            if (w->font().pixelSize() < fontFor(spec.font.value_or(table.font)).pixelSize())
+                why = QStringLiteral("set in %1 px type").arg(w->font().pixelSize());
+            if (!why.isEmpty())
+                problems << QStringLiteral("%1 %2 \"%3\": %4").arg(language, spec.name, form->text(spec.name), why);
+            // A rule may run past the edge, as the tables draw some; a control lies wholly inside.
+            const QRect at = w->geometry();
+            if (!w->isHidden() && !(spec.kind == Kind::Line ? client.intersects(at) : client.contains(at)))
+                problems << QStringLiteral("%1 lies outside the window").arg(spec.name);
         }
         messages.take(); // a window's own start-up is not under test here
         return textsOf(form->window());
@@ -131,6 +169,23 @@ class LayoutsTest : public QObject {
 private slots:
     void cleanupTestCase() { translations.remove(); }
     void cleanup() { QApplication::setStyle(QStringLiteral("Fusion")); }
+
+    // A caption too wide for its table's type is set smaller, to 10 pixels (7.5 points) at the least:
+    // one that would fit only smaller is left as it is, to be worded shorter, and counts as clipped.
+    void aCaptionShrinksToTenPixelsAtTheLeast()
+    {
+        for (const int fitsAt : {10, 9}) {
+            const QString caption = "Add Cement to Price List";
+            QFont font = fontFor({});
+            font.setPixelSize(fitsAt);
+            const int width = QFontMetrics(font).tightBoundingRect(caption).width() * kTwipsPerPixel;
+            QWidget view;
+            buildControls({.name = "frmTest", .controls = {Label("lblTest", caption, {0, 0, width, 255})}}, &view);
+            auto *label = view.findChild<QLabel *>("lblTest");
+            QCOMPARE(label->font().pixelSize(), 10);
+            QCOMPARE(clipped(label).isEmpty(), fitsAt == 10);
+        }
+    }
 
     void everyCaptionFitsAndIsTranslated_data()
     {

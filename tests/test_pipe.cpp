@@ -171,21 +171,6 @@ private slots:
         QCOMPARE(shown(*pipe, "txtPipeD"), QString());
         QCOMPARE(pipe->value("optCm"), -1);
     }
-
-    void outputBoxesAreReadOnlyAndOutOfTheTabOrder()
-    {
-        for (const char *name : {"txtVolumeG", "txtVolumeL"}) {
-            auto *box = pipe->controlAs<QLineEdit>(name);
-            QVERIFY(box->isReadOnly());
-            QVERIFY(!(box->focusPolicy() & Qt::TabFocus));
-        }
-        QWidget *w = pipe->controlAs<QWidget>("txtPipeD");
-        QStringList order;
-        for (; order.size() < 5; w = w->nextInFocusChain())
-            if (w->focusPolicy() & Qt::TabFocus)
-                order << w->objectName();
-        QCOMPARE(order, (QStringList{"txtPipeD", "txtPipeL", "cmdCalculate", "optCm", "optIn"}));
-    }
 };
 
 QTEST_MAIN(PipeTest)

@@ -176,8 +176,6 @@ private slots:
         QCOMPARE(order, (QStringList{"cmdOK", "optAgree", "optDisagree"}));
         QCOMPARE(splash().value("optAgree"), 0);
         QCOMPARE(splash().value("optDisagree"), 0);
-        for (const char *name : {"cmdOK", "optAgree", "optDisagree"})
-            QVERIFY2(!splash().control(name)->toolTip().isEmpty(), name);
         const QPixmap hammer = splash().controlAs<QLabel>("imgSplash")->pixmap();
         QCOMPARE(hammer.size(), QSize(140, 140));
     }
@@ -287,7 +285,6 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, opens);
         QuickMenu &menu = workspace->frmQuickMenu();
-        QVERIFY(!menu.control(button)->toolTip().isEmpty());
         click(menu, button);
         QCOMPARE(stacking().last(), opens);
         QCOMPARE(area()->activeSubWindow()->widget()->objectName(), opens);
@@ -421,8 +418,6 @@ private slots:
         QCOMPARE(name->text(), QString("Corvane"));
         QCOMPARE(name->font().pixelSize(), 96);
         QVERIFY(name->font().bold());
-        // The whole word shows on one line.
-        QVERIFY(QFontMetrics(name->font()).horizontalAdvance("Corvane") <= name->width());
     }
 };
 

