@@ -84,7 +84,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/builder.cpp" line="+546"/>
+        <location filename="../ui/builder.cpp" line="+548"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
@@ -612,23 +612,23 @@
     <name>frmCosts</name>
     <message>
         <location filename="../calculators/costlist.cpp" line="+44"/>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Line %1, empty</source>
         <translation>Línea %1, vacía</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-33"/>
         <source>Line %1: %2</source>
         <translation>Línea %1: %2</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Remove line %1, empty</source>
         <translation>Quitar la línea %1, vacía</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-31"/>
         <source>Remove line %1: %2</source>
         <translation>Quitar la línea %1: %2</translation>
     </message>
@@ -648,12 +648,7 @@
         <translation>▬</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Hide the cost list; its lines and total are kept</source>
-        <translation>Ocultar la lista de costos; sus líneas y el total se conservan</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Building Supplies and Prices:</source>
         <translation>Materiales y precios:</translation>
     </message>
@@ -726,7 +721,12 @@
 %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-86"/>
+        <source>Hide the cost list; its lines and total are kept. To see it again: File &gt; Total Costs</source>
+        <translation>Ocultar la lista de costos; sus líneas y el total se conservan. Para verla otra vez: Archivo &gt; Costos totales</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Its figures do not fit on %1 paper, even in the smallest type. Choose wider paper, or turn it sideways.</source>
         <translation>Sus cifras no caben en el papel %1, ni siquiera con la letra más pequeña. Elija un papel más ancho o póngalo en horizontal.</translation>
     </message>
@@ -1124,7 +1124,13 @@
         <translation>Versión 1.0</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Tesmond&apos;s</source>
+        <extracomment>The owner&apos;s name as a possessive, which another language may put otherwise (&quot;de Tesmond&quot;).</extracomment>
+        <translation>de Tesmond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Ok</source>
         <translation>Aceptar</translation>
     </message>
