@@ -91,7 +91,7 @@ QMap<QString, QString> textsOf(QWidget *window)
 bool sameInBothLanguages(const QString &text)
 {
     static const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
-    static const QStringList shared{"Corvane", "Total", "Error", "X", "x"};
+    static const QStringList shared{"Corvane", "Total", "Error", "X", "x", "USA", "Block", "blocks"};
     for (const auto &match : word.globalMatch(text))
         if (!shared.contains(match.captured()))
             return false;
