@@ -40,7 +40,8 @@ const FormLayout &SplashWindow::layout() const
         .controlBox = false,
         .controls = {
             Label("lblSplashVersion", QT_TR_NOOP("Version 1.0"), {5880, 1560, 1215, 255}, 0).inFont(kBold),
-            Label("lblNameOwner", "Tesmond's", {2400, 240, 2055, 375}, 1).inFont({.points = 18}),
+            //: The owner's name as a possessive, which another language may put otherwise ("de Tesmond").
+            Label("lblNameOwner", QT_TR_NOOP("Tesmond's"), {2400, 240, 2055, 375}, 1).inFont({.points = 18}),
             Label("lblNameProgram", "Corvane", {2880, 720, 4215, 615}, 2).inFont({.points = 24}),
             Button("cmdOK", QT_TR_NOOP("Ok"), {6480, 4200, 735, 375}, 3)
                 .tooltip(QT_TR_NOOP("Go on with the choice made above: accept or decline the disclaimer")),

@@ -63,7 +63,8 @@ std::vector<ControlSpec> costControls()
                                                    "to copy, save, export or print it")),
         // Ends at the window's right edge rather than 60 twips past it, where its frame was cut off.
         Button("cmdHide", QT_TRANSLATE_NOOP("frmCosts", "Hide"), {5400, 0, 435, 255}, 16)
-            .tooltip(QT_TRANSLATE_NOOP("frmCosts", "Hide the cost list; its lines and total are kept")),
+            .tooltip(QT_TRANSLATE_NOOP(
+                "frmCosts", "Hide the cost list; its lines and total are kept. To see it again: File > Total Costs")),
         Label("Label2", QT_TRANSLATE_NOOP("frmCosts", "Building Supplies and Prices:"), {1080, 480, 2760, 255}, 11)
             .centred(),
         // Wider than the column, about the same centre: the caption would not fit otherwise.

@@ -440,13 +440,13 @@ private slots:
         };
         QCOMPARE(costs->model().line(1), words("Cement", "Cemento") + regional("   =   35.5   X   $10   =   $355"));
         const QList<QStringList> rows{
-            QString(words("Item,Quantity,Unit,Unit price,Cost", "Material,Cantidad,Unidad,Precio unitario,Costo"))
+            QString(words("Item,Quantity,Unit,Unit price,Cost", "Material,Cantidad,Unidad,Precio por unidad,Costo"))
                 .split(','),
             {words("Cement", "Cemento"), regional("35.5"), words("bags", "fundas"), "10", "355"},
             {words("Sand", "Arena"), regional("2.3571"), "m³", "20", regional("47.142")},
             {words("Gravel", "Grava"), regional("4.7143"), "m³", "30", regional("141.429")},
-            {words("Block", "Bloques"), "96", words("blocks", "bloques"), regional("1.25"), "120"},
-            {words("Wall framing", "Armado de pared"), regional("11.2708"),
+            {"Block", "96", "blocks", regional("1.25"), "120"},
+            {words("Wall framing", "Parales de pared"), regional("11.2708"),
              words("boards, 2 x 4 x 8 ft", "parales de 2 x 4 de 8 pies"), regional("2.5"), regional("28.177")},
             {"Total", "", "", "", regional("691.748")}};
         const QString fileName = words("'cost-list-'yyyy-MM-dd'.", "'lista-de-costos-'yyyy-MM-dd'.");

@@ -120,7 +120,7 @@ struct TableOf : Form {
 bool sameInBothLanguages(const QString &text)
 {
     static const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
-    static const QStringList shared{"Corvane", "Tesmond", "s", "Total", "Error", "X", "x"};
+    static const QStringList shared{"Corvane", "Total", "Error", "X", "x", "USA", "Block", "blocks"};
     for (const auto &match : word.globalMatch(text))
         if (!shared.contains(match.captured()))
             return false;

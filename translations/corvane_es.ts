@@ -39,7 +39,7 @@
     <message>
         <location line="+0"/>
         <source>Unit price</source>
-        <translation>Precio unitario</translation>
+        <translation>Precio por unidad</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -84,7 +84,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/builder.cpp" line="+548"/>
+        <location filename="../ui/builder.cpp" line="+560"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
@@ -94,27 +94,27 @@
     <message>
         <location filename="../numbers/errors.h" line="+24"/>
         <source>Type mismatch</source>
-        <translation>No coinciden los tipos</translation>
+        <translation>Eso no es un número válido.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Overflow</source>
-        <translation>Desbordamiento</translation>
+        <translation>Número demasiado grande.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Floating-point error</source>
-        <translation>Error de punto flotante</translation>
+        <translation>No se puede calcular con esas cifras.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Subscript out of range</source>
-        <translation>Subíndice fuera de rango</translation>
+        <translation>Error interno del programa.</translation>
     </message>
     <message>
         <location filename="../ui/messages.cpp" line="+119"/>
         <source>Out of memory</source>
-        <translation>Memoria insuficiente</translation>
+        <translation>Memoria insuficiente.</translation>
     </message>
 </context>
 <context>
@@ -127,7 +127,7 @@
     <message>
         <location line="+0"/>
         <source>USA = 1 Cement x 2 Sand x 4 Gravel</source>
-        <translation>EUA = 1 de cemento : 2 de arena : 4 de grava</translation>
+        <translation>USA = 1 de cemento : 2 de arena : 4 de grava</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -176,7 +176,7 @@
     <message>
         <location filename="../calculators/block.cpp" line="+19"/>
         <source>Block Quantities</source>
-        <translation>Cantidad de bloques</translation>
+        <translation>Cantidad de blocks</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -197,37 +197,37 @@
     <message>
         <location line="-9"/>
         <source>Go! Count the blocks</source>
-        <translation>Calcular la cantidad de bloques</translation>
+        <translation>Calcular la cantidad de blocks</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Count the 16 by 8 inch blocks for the wall</source>
-        <translation>Contar los bloques de 16 por 8 pulgadas que lleva la pared</translation>
+        <translation>Contar los blocks de 16 por 8 pulgadas que lleva la pared</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number of blocks the wall takes</source>
-        <translation>Cantidad de bloques que lleva la pared</translation>
+        <translation>Cantidad de blocks que lleva la pared</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Price of one block, in dollars</source>
-        <translation>Precio de un bloque</translation>
+        <translation>Precio de un block</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Go! Price the blocks</source>
-        <translation>Calcular el costo de los bloques</translation>
+        <translation>Calcular el costo de los blocks</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Work out the cost of the blocks counted above</source>
-        <translation>Calcular el costo de los bloques contados arriba</translation>
+        <translation>Calcular el costo de los blocks contados arriba</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cost of the blocks, in dollars</source>
-        <translation>Costo de los bloques</translation>
+        <translation>Costo de los blocks</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -242,12 +242,12 @@
     <message>
         <location line="+1"/>
         <source>Amount of Block</source>
-        <translation>Total de bloques</translation>
+        <translation>Total de blocks</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Price per Block</source>
-        <translation>Precio unitario</translation>
+        <translation>Precio por block</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -262,7 +262,7 @@
     <message>
         <location line="+1"/>
         <source>Post the blocks and their cost to the cost list</source>
-        <translation>Agregar los bloques y su costo a la lista de costos</translation>
+        <translation>Agregar los blocks y su costo a la lista de costos</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -272,37 +272,37 @@
     <message>
         <location line="+1"/>
         <source>Empty every box; the last count and price are kept</source>
-        <translation>Vaciar todos los campos; se conservan el último conteo y el último precio</translation>
+        <translation>Borrar todos los campos; se conservan el último conteo y el último precio</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Please Enter a Number in the Length Box</source>
-        <translation>Por favor, escriba un número en el campo del largo</translation>
+        <translation>Por favor, escriba un número en el campo del largo.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Please Enter a Number in the Heigth Box</source>
-        <translation>Por favor, escriba un número en el campo del alto</translation>
+        <translation>Por favor, escriba un número en el campo del alto.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Please Enter a Number in the Price Box</source>
-        <translation>Por favor, escriba un número en el campo del precio</translation>
+        <translation>Por favor, escriba un número en el campo del precio.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Block</source>
-        <translation>Bloques</translation>
+        <translation>Block</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>You already have a Block Total on the Costs List. Please remove the existing one before adding a new one.</source>
-        <translation>Ya hay un total de bloques en la lista de costos. Por favor, quite el que hay antes de agregar uno nuevo.</translation>
+        <translation>Ya hay un total de blocks en la lista de costos. Por favor, quite el que hay antes de agregar uno nuevo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>blocks</source>
-        <translation>bloques</translation>
+        <translation>blocks</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@
     <message>
         <location line="+0"/>
         <source>Empty every box</source>
-        <translation>Vaciar todos los campos</translation>
+        <translation>Borrar todos los campos</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -417,12 +417,12 @@
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation>EUA</translation>
+        <translation>USA</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mix 1 part cement, 2 parts sand and 4 parts gravel</source>
-        <translation>Mezcla de Estados Unidos (EUA): 1 parte de cemento, 2 de arena y 4 de grava</translation>
+        <translation>Mezcla de Estados Unidos (EE. UU.): 1 parte de cemento, 2 de arena y 4 de grava</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -575,60 +575,60 @@
     <message>
         <location line="+19"/>
         <source>Please enter a value in the Pad Width Box</source>
-        <translation>Por favor, escriba un valor en el campo del ancho de la losa</translation>
+        <translation>Por favor, escriba un número en el campo del ancho de la losa.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Pad Length Box</source>
-        <translation>Por favor, escriba un valor en el campo del largo de la losa</translation>
+        <translation>Por favor, escriba un número en el campo del largo de la losa.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Pad Thickness Box</source>
-        <translation>Por favor, escriba un valor en el campo del espesor de la losa</translation>
+        <translation>Por favor, escriba un número en el campo del espesor de la losa.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Please Calculate the Amount of Material Needed Above</source>
-        <translation>Por favor, calcule arriba la cantidad de material necesaria</translation>
+        <translation>Por favor, calcule arriba la cantidad de material necesaria.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please enter a value in the Cement Price Box</source>
-        <translation>Por favor, escriba un valor en el campo del precio del cemento</translation>
+        <translation>Por favor, escriba un número en el campo del precio del cemento.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Sand Price Box</source>
-        <translation>Por favor, escriba un valor en el campo del precio de la arena</translation>
+        <translation>Por favor, escriba un número en el campo del precio de la arena.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Gravel Price Box</source>
-        <translation>Por favor, escriba un valor en el campo del precio de la grava</translation>
+        <translation>Por favor, escriba un número en el campo del precio de la grava.</translation>
     </message>
 </context>
 <context>
     <name>frmCosts</name>
     <message>
         <location filename="../calculators/costlist.cpp" line="+44"/>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Line %1, empty</source>
         <translation>Línea %1, vacía</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-33"/>
         <source>Line %1: %2</source>
         <translation>Línea %1: %2</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Remove line %1, empty</source>
         <translation>Quitar la línea %1, vacía</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-31"/>
         <source>Remove line %1: %2</source>
         <translation>Quitar la línea %1: %2</translation>
     </message>
@@ -648,12 +648,7 @@
         <translation>▬</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Hide the cost list; its lines and total are kept</source>
-        <translation>Ocultar la lista de costos; sus líneas y el total se conservan</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Building Supplies and Prices:</source>
         <translation>Materiales y precios:</translation>
     </message>
@@ -715,7 +710,7 @@
     <message>
         <location line="+1"/>
         <source>Choose wider paper, or turn it sideways.</source>
-        <translation>Elija un papel más ancho o póngalo en horizontal.</translation>
+        <translation>Elija un papel más ancho o gire la hoja.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -725,7 +720,7 @@
     <message>
         <location line="+1"/>
         <source>Choose longer paper, or turn it sideways.</source>
-        <translation>Elija un papel más largo o póngalo de lado.</translation>
+        <translation>Elija un papel más largo o gire la hoja.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -737,7 +732,7 @@
         <source>The cost list could not be printed on &quot;%1&quot;.
 
 %2</source>
-        <translation>No se pudo imprimir la lista de costos en «%1».
+        <translation>No se pudo imprimir la lista de costos en “%1”.
 
 %2</translation>
     </message>
@@ -746,12 +741,17 @@
         <source>The cost list could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation>No se pudo guardar la lista de costos como «%1».
+        <translation>No se pudo guardar la lista de costos como “%1”.
 
 %2</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="-86"/>
+        <source>Hide the cost list; its lines and total are kept. To see it again: File &gt; Total Costs</source>
+        <translation>Ocultar la lista de costos; sus líneas y el total se conservan. Para verla otra vez: Archivo &gt; Costos totales</translation>
+    </message>
+    <message>
+        <location line="+127"/>
         <source>Cost list</source>
         <translation>Lista de costos</translation>
     </message>
@@ -917,7 +917,7 @@
     <message>
         <location line="+0"/>
         <source>ft.</source>
-        <translation>pie</translation>
+        <translation>pies</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1030,17 +1030,17 @@
     <message>
         <location line="+0"/>
         <source>Empty every box</source>
-        <translation>Vaciar todos los campos</translation>
+        <translation>Borrar todos los campos</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Please enter a value in the Pipe Diameter Box</source>
-        <translation>Por favor, escriba un valor en el campo del diámetro</translation>
+        <translation>Por favor, escriba un número en el campo del diámetro.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Pipe Length Box</source>
-        <translation>Por favor, escriba un valor en el campo del largo</translation>
+        <translation>Por favor, escriba un número en el campo del largo.</translation>
     </message>
 </context>
 <context>
@@ -1053,12 +1053,12 @@
     <message>
         <location line="+4"/>
         <source>Block Quantities</source>
-        <translation>Cantidad de bloques</translation>
+        <translation>Cantidad de blocks</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open the block wall calculator</source>
-        <translation>Abrir la calculadora de paredes de bloques</translation>
+        <translation>Abrir la calculadora de paredes de blocks</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1093,12 +1093,12 @@
     <message>
         <location line="+1"/>
         <source>Wall Framing</source>
-        <translation>Armado de pared</translation>
+        <translation>Parales de pared</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open the wall framing calculator</source>
-        <translation>Abrir la calculadora del armado de pared</translation>
+        <translation>Abrir la calculadora de parales de pared</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1144,9 +1144,15 @@
         <translation>Versión 1.0</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Tesmond&apos;s</source>
+        <extracomment>The owner&apos;s name as a possessive, which another language may put otherwise (&quot;de Tesmond&quot;).</extracomment>
+        <translation>de Tesmond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Ok</source>
-        <translation>Aceptar</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1166,7 +1172,7 @@
     <message>
         <location line="+2"/>
         <source>Accept the disclaimer, then press Ok</source>
-        <translation>Aceptar el aviso legal; luego haga clic en Aceptar</translation>
+        <translation>Aceptar el aviso legal; luego haga clic en OK</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1176,7 +1182,7 @@
     <message>
         <location line="+2"/>
         <source>Decline the disclaimer, then press Ok</source>
-        <translation>Rechazar el aviso legal; luego haga clic en Aceptar</translation>
+        <translation>Rechazar el aviso legal; luego haga clic en OK</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1186,12 +1192,12 @@
     <message>
         <location line="+23"/>
         <source>Please select either the Agree or Disagree option</source>
-        <translation>Por favor, elija la opción Acepto o la opción No acepto</translation>
+        <translation>Por favor, elija la opción “Acepto” o la opción “No acepto”.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>If you do NOT wish to Agree then please close the program at this time</source>
-        <translation>Si NO desea aceptar, por favor cierre el programa ahora</translation>
+        <translation>Si NO desea aceptar, por favor cierre el programa ahora.</translation>
     </message>
 </context>
 <context>
@@ -1200,7 +1206,7 @@
         <location filename="../calculators/wallframing.cpp" line="+18"/>
         <location line="+142"/>
         <source>Wall Framing</source>
-        <translation>Armado de pared</translation>
+        <translation>Parales de pared</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1226,7 +1232,7 @@
     <message>
         <location line="+1"/>
         <source>Count the boards for the wall, size and spacing chosen above</source>
-        <translation>Contar los parales de la pared, con el tamaño y la separación elegidos arriba</translation>
+        <translation>Contar los parales y las soleras de la pared, con el tamaño y la separación elegidos arriba</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1261,7 +1267,7 @@
     <message>
         <location line="+1"/>
         <source>Price per Board</source>
-        <translation>Precio unitario</translation>
+        <translation>Precio por paral</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1286,7 +1292,7 @@
     <message>
         <location line="+1"/>
         <source>Empty every box and start the count and price again from 0</source>
-        <translation>Vaciar todos los campos y empezar de nuevo el conteo y el precio desde 0</translation>
+        <translation>Borrar todos los campos y empezar de nuevo el conteo y el precio desde 0</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1356,32 +1362,32 @@
     <message>
         <location line="+20"/>
         <source>Please Enter a Number in the Length Box</source>
-        <translation>Por favor, escriba un número en el campo del largo</translation>
+        <translation>Por favor, escriba un número en el campo del largo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please Enter a Number in the Heigth Box</source>
-        <translation>Por favor, escriba un número en el campo del alto</translation>
+        <translation>Por favor, escriba un número en el campo del alto.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please Enter a Number in the Length of Boards Box</source>
-        <translation>Por favor, escriba un número en el campo del largo de los parales</translation>
+        <translation>Por favor, escriba un número en el campo del largo de los parales.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Please check one of the Board Size Boxes</source>
-        <translation>Por favor, marque una de las casillas del tamaño de los parales</translation>
+        <translation>Por favor, marque una de las casillas del tamaño de los parales.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Please check one of the OC Boxes</source>
-        <translation>Por favor, marque una de las casillas de separación</translation>
+        <translation>Por favor, marque una de las casillas de separación.</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Please Enter a Number in the Price Box</source>
-        <translation>Por favor, escriba un número en el campo del precio</translation>
+        <translation>Por favor, escriba un número en el campo del precio.</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -1396,12 +1402,12 @@
     <message>
         <location line="+2"/>
         <source>You already have a Wall Framing Total on the Costs List. Please remove the existing one before adding a new one.</source>
-        <translation>Ya hay un total de armado de pared en la lista de costos. Por favor, quite el que hay antes de agregar uno nuevo.</translation>
+        <translation>Ya hay un total de parales de pared en la lista de costos. Por favor, quite el que hay antes de agregar uno nuevo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wall framing</source>
-        <translation>Armado de pared</translation>
+        <translation>Parales de pared</translation>
     </message>
 </context>
 <context>
@@ -1434,7 +1440,7 @@
     <message>
         <location line="+1"/>
         <source>Work out the cubic feet, gallons, pounds and tons of water</source>
-        <translation>Calcular los pies cúbicos, los galones, las libras y las toneladas cortas de agua</translation>
+        <translation>Calcular los pies cúbicos, los galones, las libras y las toneladas (de 2000 libras) de agua</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1469,7 +1475,7 @@
     <message>
         <location line="+2"/>
         <source>Tons of Water</source>
-        <translation>Ton. cortas</translation>
+        <translation>Toneladas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1479,22 +1485,22 @@
     <message>
         <location line="+1"/>
         <source>Empty every box and result</source>
-        <translation>Vaciar todos los campos y resultados</translation>
+        <translation>Borrar todos los campos y resultados</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Please enter a value in the Width Box</source>
-        <translation>Por favor, escriba un valor en el campo del ancho</translation>
+        <translation>Por favor, escriba un número en el campo del ancho.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Length Box</source>
-        <translation>Por favor, escriba un valor en el campo del largo</translation>
+        <translation>Por favor, escriba un número en el campo del largo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Depth Box</source>
-        <translation>Por favor, escriba un valor en el campo del fondo</translation>
+        <translation>Por favor, escriba un número en el campo del fondo.</translation>
     </message>
 </context>
 <context>
@@ -1516,12 +1522,12 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
     <message>
         <location line="+29"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado: «%1».</translation>
+        <translation>Argumento inesperado: “%1”.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Try &apos;corvane --help&apos;.</source>
-        <translation>Pruebe «corvane --help».</translation>
+        <translation>Pruebe “corvane --help”.</translation>
     </message>
     <message>
         <location line="+74"/>
@@ -1564,7 +1570,7 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
     <message>
         <location line="+2"/>
         <source>Block Quantities</source>
-        <translation>Cantidad de bloques</translation>
+        <translation>Cantidad de blocks</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1584,7 +1590,7 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
     <message>
         <location line="+1"/>
         <source>Wall Framing</source>
-        <translation>Armado de pared</translation>
+        <translation>Parales de pared</translation>
     </message>
     <message>
         <location line="+1"/>
