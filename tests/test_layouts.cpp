@@ -19,6 +19,7 @@
 #include "app/workspace.h"
 #include "support/testsupport.h"
 #include "ui/builder.h"
+#include "ui/look.h"
 
 using namespace corvane;
 using namespace corvane::testing;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QAccessible>
-#include <QFont>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
@@ -10,11 +9,6 @@
 #include "ui/layout.h"
 
 namespace corvane {
-
-// The fonts the tables name, mapped to fonts of close widths that every desktop has; sized in
-// pixels at 96 dpi so that captions fit their controls on any screen (the device-pixel ratio
-// takes care of high-density screens).
-QFont fontFor(const FontSpec &spec);
 
 // A plain straight rule.
 class LineShape : public QWidget {
