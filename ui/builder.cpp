@@ -6,14 +6,11 @@
 #include <QCheckBox>
 #include <QIcon>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QWindow>
@@ -21,6 +18,7 @@
 #include <utility>
 
 #include "ui/look.h"
+#include "ui/widgets.h"
 
 namespace corvane {
 namespace {
@@ -41,67 +39,6 @@ Qt::Alignment alignmentFor(Align a)
     }
 }
 
-// No button is a default button, and a toolkit button that is not one ignores Return; yet a
-// keyboard user expects Return or Enter on the focused button to press it, as Space does.
-// Auto-repeat does not press again, so holding the key posts a line once.
-class PushButton : public QPushButton {
-public:
-    PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
-    {
-        setAutoDefault(false);
-        setStyle(compactStyle());
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            return QPushButton::keyPressEvent(event);
-        event->accept();
-        if (!event->isAutoRepeat())
-            click();
-    }
-};
-
-// Taking the focus, a box sets its caret and selection, and the toolkit tells of them before it
-// tells of the focus; losing it, the box drops its selection and tells of that. A screen reader
-// that hears of the caret first takes the box as announced already (tabbing into an empty box was
-// met with silence), and one that hears of a selection speaks it out of turn ("20 selected" before
-// the box's name, "text unselected" as the keyboard leaves). Told of the focus, a screen reader
-// reads the box's text, caret and selection itself, so none of them is told as the focus comes or
-// goes.
-class TextBox : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-    // Where a character is drawn, in the box's own coordinates; empty past the end of the text.
-    QRect characterRect(int offset) const
-    {
-        const QString shown = displayText();
-        if (offset < 0 || offset >= shown.size())
-            return {};
-        // The caret's rectangle is centred on the caret, wherever alignment and scrolling put the text.
-        const QRect caret = cursorRect();
-        const QFontMetrics metrics(font());
-        const int left = caret.left() + caret.width() / 2 - metrics.horizontalAdvance(shown.left(cursorPosition())) +
-                         metrics.horizontalAdvance(shown.left(offset));
-        return QRect(left, caret.top(), metrics.horizontalAdvance(shown.at(offset)), caret.height());
-    }
-
-protected:
-    void focusInEvent(QFocusEvent *event) override
-    {
-        const Unheard quietly;
-        QLineEdit::focusInEvent(event);
-    }
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        const Unheard quietly;
-        QLineEdit::focusOutEvent(event);
-    }
-};
-
 // A box as a screen reader reads it. The toolkit's own interface reports a box's text attributes
 // in runs of no length, and a screen reader that speaks a box run by run then drops its last
 // character: a box holding 20 was heard as "2 selected". Here the text is one run, without
@@ -110,7 +47,7 @@ class TextBoxAccessible : public QAccessibleWidget,
                           public QAccessibleTextInterface,
                           public QAccessibleEditableTextInterface {
 public:
-    explicit TextBoxAccessible(TextBox *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+    explicit TextBoxAccessible(widgets::TextBox *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -190,7 +127,7 @@ public:
     }
 
 private:
-    TextBox *box() const { return static_cast<TextBox *>(widget()); }
+    widgets::TextBox *box() const { return static_cast<widgets::TextBox *>(widget()); }
 };
 
 // The toolkit names a child window by its title alone, so a window without a caption (the cost
@@ -373,12 +310,12 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new MdiAreaAccessible(static_cast<QMdiArea *>(object));
     if (className == QLatin1String("QLabel") && object->property(kResult).toBool())
         return new ResultAccessible(static_cast<QLabel *>(object));
-    if (auto *box = dynamic_cast<TextBox *>(object); box && className == QLatin1String("QLineEdit"))
+    if (auto *box = dynamic_cast<widgets::TextBox *>(object); box && className == QLatin1String("QLineEdit"))
         return new TextBoxAccessible(box);
     if (className != QLatin1String("QWidget"))
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
-    if (dynamic_cast<LineShape *>(widget))
+    if (dynamic_cast<widgets::LineShape *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Separator);
     if (dynamic_cast<Announcer *>(widget))
         return new NotificationAccessible(widget);
@@ -483,7 +420,7 @@ QLabel *makeLabel(const ControlSpec &spec, QWidget *view)
 
 QWidget *makeTextBox(const ControlSpec &spec, QWidget *view)
 {
-    auto *box = new TextBox(spec.caption, view);
+    auto *box = new widgets::TextBox(spec.caption, view);
     box->setAlignment((alignmentFor(spec.align) & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     box->setStyle(compactStyle());
     if (spec.output) {
@@ -510,7 +447,7 @@ QWidget *makeWidget(const ControlSpec &spec, QWidget *view)
     switch (spec.kind) {
     case Kind::Label: return makeLabel(spec, view);
     case Kind::TextBox: return makeTextBox(spec, view);
-    case Kind::Button: return new PushButton(spec.caption, view);
+    case Kind::Button: return new widgets::PushButton(spec.caption, view);
     case Kind::Option: {
         auto *option = new QRadioButton(spec.caption, view);
         option->setChecked(spec.selected);
@@ -532,7 +469,7 @@ void placeLine(const ControlSpec &spec, QWidget *view)
     const QPoint from(twipsToPixels(spec.at.left), twipsToPixels(spec.at.top));
     const QPoint to(twipsToPixels(spec.at.width), twipsToPixels(spec.at.height));
     const QColor colour = spec.fore ? colourFromBgr(*spec.fore) : QColor(Qt::black);
-    auto *line = new LineShape(from, to, spec.lineWidth, colour, view);
+    auto *line = new widgets::LineShape(from, to, spec.lineWidth, colour, view);
     line->setObjectName(spec.name);
     line->setAccessibleName(spec.accessibleName);
 }
@@ -665,24 +602,6 @@ void Announcer::tell()
     hide(); // in view since the last one, and only coming into view is read out
     show();
 #endif
-}
-
-LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent)
-    : QWidget(parent), width_(width), colour_(colour)
-{
-    const QRect bounds = QRect(from, to).normalized().adjusted(0, 0, width - 1, width - 1);
-    setGeometry(bounds);
-    from_ = from - bounds.topLeft();
-    to_ = to - bounds.topLeft();
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void LineShape::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::SquareCap));
-    const QPointF half(width_ / 2.0 - 0.5, width_ / 2.0 - 0.5);
-    painter.drawLine(QPointF(from_) + half, QPointF(to_) + half);
 }
 
 QWidget *buildControls(const FormLayout &layout, QWidget *view)

@@ -10,20 +10,6 @@
 
 namespace corvane {
 
-// A plain straight rule.
-class LineShape : public QWidget {
-public:
-    LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent);
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-
-private:
-    QPoint from_, to_;
-    int width_;
-    QColor colour_;
-};
-
 // A result label's spoken name carries its figure: a new figure is announced as a change of name.
 void resultChanged(QLabel *label);
 
