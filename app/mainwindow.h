@@ -4,8 +4,8 @@
 #include <QMdiArea>
 #include <QPointer>
 
-#include "ui/builder.h"
 #include "ui/form.h"
+#include "ui/hearing.h"
 
 class QMainWindow;
 class QMenu;

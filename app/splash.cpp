@@ -4,7 +4,7 @@
 
 #include "app/placement.h"
 #include "app/workspace.h"
-#include "ui/builder.h"
+#include "ui/hearing.h"
 
 namespace corvane {
 namespace {

@@ -20,8 +20,8 @@
 #include "app/workspace.h"
 #include "calculators/concrete.h"
 #include "support/testsupport.h"
-#include "ui/builder.h"
 #include "ui/form.h"
+#include "ui/hearing.h"
 
 using namespace corvane;
 using namespace corvane::testing;

@@ -4,7 +4,7 @@
 <context>
     <name>Announcer</name>
     <message>
-        <location filename="../ui/form.cpp" line="+427"/>
+        <location filename="../ui/form.cpp" line="+428"/>
         <source>Results cleared</source>
         <translation>Resultados borrados</translation>
     </message>
@@ -84,7 +84,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/builder.cpp" line="+560"/>
+        <location filename="../ui/hearing.cpp" line="+221"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "ui/builder.h"
+#include "ui/hearing.h"
 
 namespace corvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "ui/builder.h"
+#include "ui/hearing.h"
 #include "ui/look.h"
 
 namespace corvane::widgets {
