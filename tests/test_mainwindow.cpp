@@ -79,20 +79,13 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("opens");
         QTest::addColumn<bool>("raisesWhenOpen");
-        QTest::newRow("Total Costs") << "itmCosts"
-                                     << "frmCosts" << true;
-        QTest::newRow("Block Quantities") << "itmBlock"
-                                          << "frmBlock" << true;
-        QTest::newRow("Concrete Quantities") << "itmConcrete"
-                                             << "frmConcrete" << true;
-        QTest::newRow("Length Conversions") << "itmlengthConversions"
-                                            << "frmLength" << true;
-        QTest::newRow("Pipe Volumes") << "itmPipeVolumes"
-                                      << "frmPipe" << true;
-        QTest::newRow("Wall Framing") << "itmWallFraming"
-                                      << "frmWallFraming" << false;
-        QTest::newRow("Water Volumes") << "itmWaterVolumes"
-                                       << "frmWater" << true;
+        dataRow("Total Costs", "itmCosts", "frmCosts", true);
+        dataRow("Block Quantities", "itmBlock", "frmBlock", true);
+        dataRow("Concrete Quantities", "itmConcrete", "frmConcrete", true);
+        dataRow("Length Conversions", "itmlengthConversions", "frmLength", true);
+        dataRow("Pipe Volumes", "itmPipeVolumes", "frmPipe", true);
+        dataRow("Wall Framing", "itmWallFraming", "frmWallFraming", false);
+        dataRow("Water Volumes", "itmWaterVolumes", "frmWater", true);
     }
     void itemsOpenTheirWindows()
     {

@@ -265,20 +265,13 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("opens");
-        QTest::newRow("Block Quantities") << "cmdBlockQuantities"
-                                          << "frmBlock";
-        QTest::newRow("Concrete Quantities") << "cmdConcreteQuantities"
-                                             << "frmConcrete";
-        QTest::newRow("Length Conversions") << "cmdLengthConversions"
-                                            << "frmLength";
-        QTest::newRow("Pipe Volumes") << "cmdPipeVolumes"
-                                      << "frmPipe";
-        QTest::newRow("Wall Framing") << "cmdWallFraming"
-                                      << "frmWallFraming";
-        QTest::newRow("Water Volumes") << "cmdWaterVolumes"
-                                       << "frmWater";
-        QTest::newRow("Total Costs") << "cmdTotalCosts"
-                                     << "frmCosts";
+        dataRow("Block Quantities", "cmdBlockQuantities", "frmBlock");
+        dataRow("Concrete Quantities", "cmdConcreteQuantities", "frmConcrete");
+        dataRow("Length Conversions", "cmdLengthConversions", "frmLength");
+        dataRow("Pipe Volumes", "cmdPipeVolumes", "frmPipe");
+        dataRow("Wall Framing", "cmdWallFraming", "frmWallFraming");
+        dataRow("Water Volumes", "cmdWaterVolumes", "frmWater");
+        dataRow("Total Costs", "cmdTotalCosts", "frmCosts");
     }
     void quickMenuButtons()
     {
