@@ -108,31 +108,6 @@ private slots:
         QCOMPARE(stacking().first(), QString("frmBackground"));
     }
 
-    void aClosedCalculatorOpensAfresh()
-    {
-        choose("itmPipeVolumes");
-        PipeCalculator &pipe = workspace->frmPipe();
-        typeInto(pipe, "txtPipeD", "12");
-        pipe.window()->close();
-        settle();
-        choose("itmPipeVolumes");
-        QCOMPARE(shown(pipe, "txtPipeD"), QString());
-    }
-
-    void totalCostsShowsTheHiddenListWithItsLines()
-    {
-        CostList &costs = workspace->frmCosts();
-        costs.post(Material::Sand, "Sand 2 m3", 80, {"Sand is already on the list"});
-        const QString line = costs.text(element("lblCosts", 1));
-        accept();
-        QVERIFY(!costs.isVisible());
-        choose("itmCosts");
-        QVERIFY(costs.isVisible());
-        QCOMPARE(stacking().last(), QString("frmCosts"));
-        QCOMPARE(costs.text(element("lblCosts", 1)), line);
-        QCOMPARE(costs.model().dblSandCost, 80.0);
-    }
-
     void quickMenuItemReopensAClosedQuickMenuOnly()
     {
         QuickMenu &menu = workspace->frmQuickMenu();
