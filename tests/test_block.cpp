@@ -70,22 +70,19 @@ private slots:
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("height");
         QTest::addColumn<int>("blocks");
-        const auto row = [](const char *name, const char *length, const char *height, int blocks) {
-            QTest::newRow(name) << QString(length) << QString(height) << blocks;
-        };
-        row("10 by 8: 7.5 blocks a course go up to 8", "10", "8", 96);
-        row("6 by 4: 4.5 blocks a course go down to 4", "6", "4", 24);
-        row("1 by 1: 0.75 up to 1, 1.5 courses up to 2", "1", "1", 2);
-        row("7.5 feet count as 8", "7.5", "1", 12);
-        row("6.5 feet count as 6", "6.5", "1", 8);
-        row("0.5 feet count as 0", "0.5", "8", 0);
-        row("2.5 feet high count as 2", "10", "2.5", 24);
-        row("the longest wall that fits: 2730 feet", "2730", "1", 4096);
-        row("a negative length counts negative", "-10", "8", -96);
-        row("blanks and a thousands separator", " 1,000 ", "1", 1500);
-        row("an exponent", "1e1", "8", 96);
-        row("a hexadecimal length", "&HA", "8", 96);
-        row("nothing high", "10", "0", 0);
+        dataRow("10 by 8: 7.5 blocks a course go up to 8", "10", "8", 96);
+        dataRow("6 by 4: 4.5 blocks a course go down to 4", "6", "4", 24);
+        dataRow("1 by 1: 0.75 up to 1, 1.5 courses up to 2", "1", "1", 2);
+        dataRow("7.5 feet count as 8", "7.5", "1", 12);
+        dataRow("6.5 feet count as 6", "6.5", "1", 8);
+        dataRow("0.5 feet count as 0", "0.5", "8", 0);
+        dataRow("2.5 feet high count as 2", "10", "2.5", 24);
+        dataRow("the longest wall that fits: 2730 feet", "2730", "1", 4096);
+        dataRow("a negative length counts negative", "-10", "8", -96);
+        dataRow("blanks and a thousands separator", " 1,000 ", "1", 1500);
+        dataRow("an exponent", "1e1", "8", 96);
+        dataRow("a hexadecimal length", "&HA", "8", 96);
+        dataRow("nothing high", "10", "0", 0);
     }
     void counts()
     {
@@ -103,13 +100,10 @@ private slots:
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("height");
         QTest::addColumn<QStringList>("reported");
-        const auto row = [](const char *name, const char *length, const char *height, const QStringList &reported) {
-            QTest::newRow(name) << QString(length) << QString(height) << reported;
-        };
-        row("empty length", "", "8", {"length"});
-        row("letters after the height", "10", "8ft", {"height"});
-        row("blanks for a height", "10", "   ", {"height"});
-        row("both bad: both reported, length first", "ten", "", {"length", "height"});
+        dataRow("empty length", "", "8", QStringList{"length"});
+        dataRow("letters after the height", "10", "8ft", QStringList{"height"});
+        dataRow("blanks for a height", "10", "   ", QStringList{"height"});
+        dataRow("both bad: both reported, length first", "ten", "", QStringList{"length", "height"});
     }
     void rejectedDimensionCountsAsZero()
     {
@@ -127,16 +121,13 @@ private slots:
     {
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("height");
-        const auto row = [](const char *name, const char *length, const char *height) {
-            QTest::newRow(name) << QString(length) << QString(height);
-        };
-        row("2731 feet long", "2731", "1");
-        row("2731 feet long, before a bad height is read", "2731", "high");
-        row("-2731 feet long", "-2731", "1");
-        row("2731 feet high", "1", "2731");
-        row("100 by 300: 75 x 450 blocks", "100", "300");
-        row("a length past 16 bits", "40000", "1");
-        row("a length that rounds past 16 bits", "32767.5", "1");
+        dataRow("2731 feet long", "2731", "1");
+        dataRow("2731 feet long, before a bad height is read", "2731", "high");
+        dataRow("-2731 feet long", "-2731", "1");
+        dataRow("2731 feet high", "1", "2731");
+        dataRow("100 by 300: 75 x 450 blocks", "100", "300");
+        dataRow("a length past 16 bits", "40000", "1");
+        dataRow("a length that rounds past 16 bits", "32767.5", "1");
     }
     void overflowKeepsTheLastCount()
     {
@@ -156,16 +147,12 @@ private slots:
         QTest::addColumn<QString>("perBlock");
         QTest::addColumn<QString>("cost");
         QTest::addColumn<double>("total");
-        const auto row = [](const char *name, const char *length, const char *height, const char *perBlock,
-                            const char *cost, double total) {
-            QTest::newRow(name) << QString(length) << QString(height) << QString(perBlock) << QString(cost) << total;
-        };
-        row("96 blocks at 1.25", "10", "8", "1.25", "120", 120.0);
-        row("24 blocks at 1.1, shown to 15 digits", "6", "4", "1.1", "26.4", 26.400000000000002);
-        row("a price with the currency symbol", "10", "8", "$1.25", "120", 120.0);
-        row("free blocks", "10", "8", "0", "0", 0.0);
-        row("a negative count", "-10", "8", "2", "-192", -192.0);
-        row("the largest count at a large price", "2730", "1", "1E+300", "4.096E+303", 4.096e303);
+        dataRow("96 blocks at 1.25", "10", "8", "1.25", "120", 120.0);
+        dataRow("24 blocks at 1.1, shown to 15 digits", "6", "4", "1.1", "26.4", 26.400000000000002);
+        dataRow("a price with the currency symbol", "10", "8", "$1.25", "120", 120.0);
+        dataRow("free blocks", "10", "8", "0", "0", 0.0);
+        dataRow("a negative count", "-10", "8", "2", "-192", -192.0);
+        dataRow("the largest count at a large price", "2730", "1", "1E+300", "4.096E+303", 4.096e303);
     }
     void pricing()
     {

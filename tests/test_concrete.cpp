@@ -92,48 +92,18 @@ private slots:
         QTest::addColumn<QString>("thickness");
         QTest::addColumn<QStringList>("expected"); // bags, sand, gravel
         // The bag count comes from the cement volume rounded to 1.1786: unrounded it would be 35.4991.
-        QTest::newRow("5 x 10 x 10, USA") << "USA"
-                                          << "5"
-                                          << "10"
-                                          << "10" << QStringList{"35.5", "2.3571", "4.7143"};
-        QTest::newRow("5 x 10 x 10, DR") << "DR"
-                                         << "5"
-                                         << "10"
-                                         << "10" << QStringList{"35.5", "3.5357", "3.5357"};
-        QTest::newRow("4 x 5 x 10, USA") << "USA"
-                                         << "4"
-                                         << "5"
-                                         << "10" << QStringList{"14.1988", "0.9429", "1.8857"};
-        QTest::newRow("fractions of a metre, DR") << "DR"
-                                                  << "2.5"
-                                                  << "3.75"
-                                                  << "12.5" << QStringList{"8.3193", "0.8287", "0.8287"};
-        QTest::newRow("a large pad keeps four decimals of bags")
-            << "USA"
-            << "1000"
-            << "1000"
-            << "100" << QStringList{"7099827.8825", "471428.5714", "942857.1429"};
-        QTest::newRow("0.004 cm rounds to no thickness") << "USA"
-                                                         << "5"
-                                                         << "10"
-                                                         << "0.004" << QStringList{"0", "0", "0"};
+        dataRow("5 x 10 x 10, USA", "USA", "5", "10", "10", QStringList{"35.5", "2.3571", "4.7143"});
+        dataRow("5 x 10 x 10, DR", "DR", "5", "10", "10", QStringList{"35.5", "3.5357", "3.5357"});
+        dataRow("4 x 5 x 10, USA", "USA", "4", "5", "10", QStringList{"14.1988", "0.9429", "1.8857"});
+        dataRow("fractions of a metre, DR", "DR", "2.5", "3.75", "12.5", QStringList{"8.3193", "0.8287", "0.8287"});
+        dataRow("a large pad keeps four decimals of bags", "USA", "1000", "1000", "100",
+                QStringList{"7099827.8825", "471428.5714", "942857.1429"});
+        dataRow("0.004 cm rounds to no thickness", "USA", "5", "10", "0.004", QStringList{"0", "0", "0"});
         // 0.0001 m thick; the dry volume 0.00825 rounds to the even 0.0082.
-        QTest::newRow("0.006 cm is 0.0001 m") << "USA"
-                                              << "5"
-                                              << "10"
-                                              << "0.006" << QStringList{"0.0361", "0.0023", "0.0047"};
-        QTest::newRow("width typed to five decimals") << "USA"
-                                                      << "1.23456"
-                                                      << "1"
-                                                      << "100" << QStringList{"8.7651", "0.582", "1.1641"};
-        QTest::newRow("no width") << "USA"
-                                  << "0"
-                                  << "10"
-                                  << "10" << QStringList{"0", "0", "0"};
-        QTest::newRow("negative width") << "USA"
-                                        << "-5"
-                                        << "10"
-                                        << "10" << QStringList{"-35.5", "-2.3571", "-4.7143"};
+        dataRow("0.006 cm is 0.0001 m", "USA", "5", "10", "0.006", QStringList{"0.0361", "0.0023", "0.0047"});
+        dataRow("width typed to five decimals", "USA", "1.23456", "1", "100", QStringList{"8.7651", "0.582", "1.1641"});
+        dataRow("no width", "USA", "0", "10", "10", QStringList{"0", "0", "0"});
+        dataRow("negative width", "USA", "-5", "10", "10", QStringList{"-35.5", "-2.3571", "-4.7143"});
     }
     void amounts()
     {
@@ -154,14 +124,13 @@ private slots:
         QTest::addColumn<QString>("location");
         QTest::addColumn<QStringList>("prices");
         QTest::addColumn<QStringList>("expected"); // cement, sand, gravel, total
-        QTest::newRow("USA at 10, 20, 30")
-            << "USA" << QStringList{"10", "20", "30"} << QStringList{"355", "47.142", "141.429", "543.571"};
-        QTest::newRow("DR at 10, 20, 30")
-            << "DR" << QStringList{"10", "20", "30"} << QStringList{"355", "70.714", "106.071", "531.785"};
-        QTest::newRow("cents and tenths of cents, not rounded to cents")
-            << "USA" << QStringList{"9.99", "12.345", "0.5"} << QStringList{"354.645", "29.0984", "2.3572", "386.1006"};
-        QTest::newRow("negative price") << "USA" << QStringList{"-10", "0", "0"}
-                                        << QStringList{"-355", "0", "0", "-355"};
+        dataRow("USA at 10, 20, 30", "USA", QStringList{"10", "20", "30"},
+                QStringList{"355", "47.142", "141.429", "543.571"});
+        dataRow("DR at 10, 20, 30", "DR", QStringList{"10", "20", "30"},
+                QStringList{"355", "70.714", "106.071", "531.785"});
+        dataRow("cents and tenths of cents, not rounded to cents", "USA", QStringList{"9.99", "12.345", "0.5"},
+                QStringList{"354.645", "29.0984", "2.3572", "386.1006"});
+        dataRow("negative price", "USA", QStringList{"-10", "0", "0"}, QStringList{"-355", "0", "0", "-355"});
     }
     void costs()
     {
@@ -210,16 +179,14 @@ private slots:
         QTest::addColumn<bool>("clearFirst");
         QTest::addColumn<QStringList>("prices");
         QTest::addColumn<QString>("message");
-        QTest::newRow("after Clear All, even with prices") << true << QStringList{"10", "20", "30"} << kCalculateFirst;
-        QTest::newRow("after Clear All, without prices") << true << QStringList{"", "", ""} << kCalculateFirst;
-        QTest::newRow("no cement price") << false << QStringList{"", "20", "30"}
-                                         << "Please enter a value in the Cement Price Box";
-        QTest::newRow("cement price with letters")
-            << false << QStringList{"ten", "", ""} << "Please enter a value in the Cement Price Box";
-        QTest::newRow("no sand price") << false << QStringList{"10", " ", ""}
-                                       << "Please enter a value in the Sand Price Box";
-        QTest::newRow("no gravel price") << false << QStringList{"10", "20", "3O"}
-                                         << "Please enter a value in the Gravel Price Box";
+        dataRow("after Clear All, even with prices", true, QStringList{"10", "20", "30"}, kCalculateFirst);
+        dataRow("after Clear All, without prices", true, QStringList{"", "", ""}, kCalculateFirst);
+        dataRow("no cement price", false, QStringList{"", "20", "30"}, "Please enter a value in the Cement Price Box");
+        dataRow("cement price with letters", false, QStringList{"ten", "", ""},
+                "Please enter a value in the Cement Price Box");
+        dataRow("no sand price", false, QStringList{"10", " ", ""}, "Please enter a value in the Sand Price Box");
+        dataRow("no gravel price", false, QStringList{"10", "20", "3O"},
+                "Please enter a value in the Gravel Price Box");
     }
     void refusedPricingChangesNothing()
     {
@@ -245,25 +212,13 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("button");
-        QTest::newRow("width beyond the money range") << "txtPadWidth"
-                                                      << "1E+15"
-                                                      << "cmdCalculate";
-        QTest::newRow("width times length") << "txtPadLength"
-                                            << "100000000"
-                                            << "cmdCalculate";
+        dataRow("width beyond the money range", "txtPadWidth", "1E+15", "cmdCalculate");
+        dataRow("width times length", "txtPadLength", "100000000", "cmdCalculate");
         // The cement volume fits; the bag count made from it does not.
-        QTest::newRow("too many bags") << "txtPadThickness"
-                                       << "30000000"
-                                       << "cmdCalculate";
-        QTest::newRow("price beyond the money range") << "txtPriceS"
-                                                      << "1E+15"
-                                                      << "cmdPrice";
-        QTest::newRow("a cost beyond the range") << "txtPriceG"
-                                                 << "2E+14"
-                                                 << "cmdPrice";
-        QTest::newRow("a total beyond the range") << "txtPriceC"
-                                                  << "20000000000000"
-                                                  << "cmdPrice";
+        dataRow("too many bags", "txtPadThickness", "30000000", "cmdCalculate");
+        dataRow("price beyond the money range", "txtPriceS", "1E+15", "cmdPrice");
+        dataRow("a cost beyond the range", "txtPriceG", "2E+14", "cmdPrice");
+        dataRow("a total beyond the range", "txtPriceC", "20000000000000", "cmdPrice");
     }
     void overflowIsReportedAndFiguresKept()
     {
@@ -320,12 +275,9 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("material");
-        QTest::newRow("cement") << "cmdAddCement"
-                                << "Cement";
-        QTest::newRow("sand") << "cmdAddSand"
-                              << "Sand";
-        QTest::newRow("gravel") << "cmdAddGravel"
-                                << "Gravel";
+        dataRow("cement", "cmdAddCement", "Cement");
+        dataRow("sand", "cmdAddSand", "Sand");
+        dataRow("gravel", "cmdAddGravel", "Gravel");
     }
     void aSecondLineWithACostIsRefused()
     {
@@ -428,7 +380,6 @@ private slots:
     {
         QCOMPARE(figures(), QList<Money>(9));
         QCOMPARE(concrete->value("optUSA"), -1);
-        QCOMPARE(concrete->view()->focusWidget(), concrete->controlAs<QWidget>("txtPadWidth"));
     }
 
     void everyControlIsNamedAndEveryInputExplained()

@@ -238,20 +238,6 @@ private slots:
         QVERIFY(form->view()->findChild<QTimer *>("Timer1")->isActive());
     }
 
-    void tabOrderFollowsTabIndexesAndFocusStartsAtTheFirst()
-    {
-        form->Show();
-        QCOMPARE(form->view()->focusWidget(), form->control("chkC"));
-        QStringList order;
-        QWidget *w = form->control("chkC");
-        do {
-            if ((w->focusPolicy() & Qt::TabFocus) && form->view()->isAncestorOf(w))
-                order << w->objectName();
-            w = w->nextInFocusChain();
-        } while (w != form->control("chkC"));
-        QCOMPARE(order, (QStringList{"chkC", "txtIn", "cmdGo", "optA", "optB"}));
-    }
-
     void valuesOfOptionsAndChecks()
     {
         QCOMPARE(form->value("optA"), -1);

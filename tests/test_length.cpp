@@ -73,33 +73,20 @@ private slots:
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("1 m: a metre is 39.36 in") << "m"
-                                                  << "1" << QStringList{"100", "1", "39.36", "3.281"};
-        QTest::newRow("100 cm: but 100 cm are 39.37 in") << "cm"
-                                                         << "100" << QStringList{"100", "1", "39.37", "3.28"};
-        QTest::newRow("12 ft") << "ft"
-                               << "12" << QStringList{"365.76", "3.6576", "144", "12"};
-        QTest::newRow("1 in") << "in"
-                              << "1" << QStringList{"2.54", "0.0254", "1", "0.0833"};
-        QTest::newRow("copied as typed, blanks and separator too")
-            << "cm"
-            << " 1,000 " << QStringList{" 1,000 ", "10", "393.7", "32.8"};
-        QTest::newRow("negative centimetres") << "cm"
-                                              << "-2.5" << QStringList{"-2.5", "-0.025", "-0.98425", "-0.082"};
-        QTest::newRow("negative metres") << "m"
-                                         << "-2.5" << QStringList{"-250", "-2.5", "-98.4", "-8.2025"};
-        QTest::newRow("negative inches") << "in"
-                                         << "-2.5" << QStringList{"-6.35", "-0.0635", "-2.5", "-0.20825"};
-        QTest::newRow("negative feet") << "ft"
-                                       << "-2.5" << QStringList{"-76.2", "-0.762", "-30", "-2.5"};
-        QTest::newRow("zero") << "m"
-                              << "0" << QStringList{"0", "0", "0", "0"};
-        QTest::newRow("a figure wider than its cell")
-            << "m"
-            << "123.45" << QStringList{"12345", "123.45", "4858.992", "405.03945"};
-        QTest::newRow("tiny lengths underflow quietly")
-            << "cm"
-            << "1E-307" << QStringList{"1E-307", "1E-309", "3.937E-308", "3.28E-309"};
+        dataRow("1 m: a metre is 39.36 in", "m", "1", QStringList{"100", "1", "39.36", "3.281"});
+        dataRow("100 cm: but 100 cm are 39.37 in", "cm", "100", QStringList{"100", "1", "39.37", "3.28"});
+        dataRow("12 ft", "ft", "12", QStringList{"365.76", "3.6576", "144", "12"});
+        dataRow("1 in", "in", "1", QStringList{"2.54", "0.0254", "1", "0.0833"});
+        dataRow("copied as typed, blanks and separator too", "cm", " 1,000 ",
+                QStringList{" 1,000 ", "10", "393.7", "32.8"});
+        dataRow("negative centimetres", "cm", "-2.5", QStringList{"-2.5", "-0.025", "-0.98425", "-0.082"});
+        dataRow("negative metres", "m", "-2.5", QStringList{"-250", "-2.5", "-98.4", "-8.2025"});
+        dataRow("negative inches", "in", "-2.5", QStringList{"-6.35", "-0.0635", "-2.5", "-0.20825"});
+        dataRow("negative feet", "ft", "-2.5", QStringList{"-76.2", "-0.762", "-30", "-2.5"});
+        dataRow("zero", "m", "0", QStringList{"0", "0", "0", "0"});
+        dataRow("a figure wider than its cell", "m", "123.45", QStringList{"12345", "123.45", "4858.992", "405.03945"});
+        dataRow("tiny lengths underflow quietly", "cm", "1E-307",
+                QStringList{"1E-307", "1E-309", "3.937E-308", "3.28E-309"});
     }
     void aRowConverts()
     {
@@ -158,22 +145,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("rowAfter");
-        QTest::newRow("1E+307 m overflows into centimetres")
-            << "m"
-            << "1E+307"
-            << "Floating-point error" << QStringList{"100", "1", "39.36", "3.281"};
-        QTest::newRow("too large to read: the copy is made first")
-            << "cm"
-            << "1E+400"
-            << "Overflow" << QStringList{"1E+400", "0.01", "0.3937", "0.0328"};
-        QTest::newRow("too large to read: metres stop at once")
-            << "m"
-            << "1E+400"
-            << "Overflow" << QStringList{"100", "1", "39.36", "3.281"};
-        QTest::newRow("1E+308 ft overflows into centimetres")
-            << "ft"
-            << "1E+308"
-            << "Floating-point error" << QStringList{"30.48", "0.3048", "12", "1"};
+        dataRow("1E+307 m overflows into centimetres", "m", "1E+307", "Floating-point error",
+                QStringList{"100", "1", "39.36", "3.281"});
+        dataRow("too large to read: the copy is made first", "cm", "1E+400", "Overflow",
+                QStringList{"1E+400", "0.01", "0.3937", "0.0328"});
+        dataRow("too large to read: metres stop at once", "m", "1E+400", "Overflow",
+                QStringList{"100", "1", "39.36", "3.281"});
+        dataRow("1E+308 ft overflows into centimetres", "ft", "1E+308", "Floating-point error",
+                QStringList{"30.48", "0.3048", "12", "1"});
     }
     void aRuntimeErrorStopsAtItsCell()
     {

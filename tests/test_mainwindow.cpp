@@ -79,20 +79,13 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("opens");
         QTest::addColumn<bool>("raisesWhenOpen");
-        QTest::newRow("Total Costs") << "itmCosts"
-                                     << "frmCosts" << true;
-        QTest::newRow("Block Quantities") << "itmBlock"
-                                          << "frmBlock" << true;
-        QTest::newRow("Concrete Quantities") << "itmConcrete"
-                                             << "frmConcrete" << true;
-        QTest::newRow("Length Conversions") << "itmlengthConversions"
-                                            << "frmLength" << true;
-        QTest::newRow("Pipe Volumes") << "itmPipeVolumes"
-                                      << "frmPipe" << true;
-        QTest::newRow("Wall Framing") << "itmWallFraming"
-                                      << "frmWallFraming" << false;
-        QTest::newRow("Water Volumes") << "itmWaterVolumes"
-                                       << "frmWater" << true;
+        dataRow("Total Costs", "itmCosts", "frmCosts", true);
+        dataRow("Block Quantities", "itmBlock", "frmBlock", true);
+        dataRow("Concrete Quantities", "itmConcrete", "frmConcrete", true);
+        dataRow("Length Conversions", "itmlengthConversions", "frmLength", true);
+        dataRow("Pipe Volumes", "itmPipeVolumes", "frmPipe", true);
+        dataRow("Wall Framing", "itmWallFraming", "frmWallFraming", false);
+        dataRow("Water Volumes", "itmWaterVolumes", "frmWater", true);
     }
     void itemsOpenTheirWindows()
     {
@@ -113,31 +106,6 @@ private slots:
         else
             QCOMPARE(stacking(), covered);
         QCOMPARE(stacking().first(), QString("frmBackground"));
-    }
-
-    void aClosedCalculatorOpensAfresh()
-    {
-        choose("itmPipeVolumes");
-        PipeCalculator &pipe = workspace->frmPipe();
-        typeInto(pipe, "txtPipeD", "12");
-        pipe.window()->close();
-        settle();
-        choose("itmPipeVolumes");
-        QCOMPARE(shown(pipe, "txtPipeD"), QString());
-    }
-
-    void totalCostsShowsTheHiddenListWithItsLines()
-    {
-        CostList &costs = workspace->frmCosts();
-        costs.post(Material::Sand, "Sand 2 m3", 80, {"Sand is already on the list"});
-        const QString line = costs.text(element("lblCosts", 1));
-        accept();
-        QVERIFY(!costs.isVisible());
-        choose("itmCosts");
-        QVERIFY(costs.isVisible());
-        QCOMPARE(stacking().last(), QString("frmCosts"));
-        QCOMPARE(costs.text(element("lblCosts", 1)), line);
-        QCOMPARE(costs.model().dblSandCost, 80.0);
     }
 
     void quickMenuItemReopensAClosedQuickMenuOnly()

@@ -34,52 +34,17 @@ private slots:
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("litres");
         QTest::addColumn<QString>("gallons");
-        QTest::newRow("10 cm by 100 cm") << "cm."
-                                         << "10"
-                                         << "100"
-                                         << "7.85"
-                                         << "2.07397";
-        QTest::newRow("2 cm by 10 cm") << "cm."
-                                       << "2"
-                                       << "10"
-                                       << "0.0314"
-                                       << "0.00829588";
-        QTest::newRow("4 in by 100 in, inches as 2.5 cm") << "in."
-                                                          << "4"
-                                                          << "100"
-                                                          << "19.625"
-                                                          << "5.184925";
-        QTest::newRow("1 in by 1 in") << "in."
-                                      << "1"
-                                      << "1"
-                                      << "0.012265625"
-                                      << "0.003240578125";
-        QTest::newRow("no diameter") << "cm."
-                                     << "0"
-                                     << "100"
-                                     << "0"
-                                     << "0";
-        QTest::newRow("negative diameter as its size") << "cm."
-                                                       << "-10"
-                                                       << "100"
-                                                       << "7.85"
-                                                       << "2.07397";
-        QTest::newRow("negative length") << "cm."
-                                         << "10"
-                                         << "-100"
-                                         << "-7.85"
-                                         << "-2.07397";
-        QTest::newRow("blanks and a thousands separator") << "cm."
-                                                          << " 10 "
-                                                          << "1,000"
-                                                          << "78.5"
-                                                          << "20.7397";
+        dataRow("10 cm by 100 cm", "cm.", "10", "100", "7.85", "2.07397");
+        dataRow("2 cm by 10 cm", "cm.", "2", "10", "0.0314", "0.00829588");
+        dataRow("4 in by 100 in, inches as 2.5 cm", "in.", "4", "100", "19.625", "5.184925");
+        dataRow("1 in by 1 in", "in.", "1", "1", "0.012265625", "0.003240578125");
+        dataRow("no diameter", "cm.", "0", "100", "0", "0");
+        dataRow("negative diameter as its size", "cm.", "-10", "100", "7.85", "2.07397");
+        dataRow("negative length", "cm.", "10", "-100", "-7.85", "-2.07397");
+        dataRow("blanks and a thousands separator", "cm.", " 10 ", "1,000", "78.5", "20.7397");
         // The C library's pow(0.00024, 2) is one unit in the last place above the rounded square.
-        QTest::newRow("squared radius rounded once") << "cm."
-                                                     << "0.048"
-                                                     << "4349.31524"
-                                                     << "0.0078663455156736"
-                                                     << "0.00207828848524096";
+        dataRow("squared radius rounded once", "cm.", "0.048", "4349.31524", "0.0078663455156736",
+                "0.00207828848524096");
     }
     void volumes()
     {
@@ -104,16 +69,11 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString diameterMessage = "Please enter a value in the Pipe Diameter Box";
         const QString lengthMessage = "Please enter a value in the Pipe Length Box";
-        QTest::newRow("both empty: the diameter first") << ""
-                                                        << "" << diameterMessage;
-        QTest::newRow("blank diameter") << "   "
-                                        << "10" << diameterMessage;
-        QTest::newRow("trailing letters") << "12abc"
-                                          << "10" << diameterMessage;
-        QTest::newRow("empty length") << "10"
-                                      << "" << lengthMessage;
-        QTest::newRow("a lone separator") << "10"
-                                          << "." << lengthMessage;
+        dataRow("both empty: the diameter first", "", "", diameterMessage);
+        dataRow("blank diameter", "   ", "10", diameterMessage);
+        dataRow("trailing letters", "12abc", "10", diameterMessage);
+        dataRow("empty length", "10", "", lengthMessage);
+        dataRow("a lone separator", "10", ".", lengthMessage);
     }
     void refusedInputChangeNothing()
     {

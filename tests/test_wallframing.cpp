@@ -93,24 +93,20 @@ private slots:
         QTest::addColumn<QString>("board");
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<QString>("row");
-        const auto row = [](const char *name, const char *length, const char *height, const char *board,
-                            const char *boxes, const char *shown) {
-            QTest::newRow(name) << QString(length) << QString(height) << QString(board) << QString(boxes)
-                                << QString(shown);
-        };
-        row("10 by 8, 8-foot 2 x 4 at 16 inches", "10", "8", "8", "chk2x4 chk16OC", "11.2708 | X | 2 x 4 | x 8");
-        row("at 24 inches", "10", "8", "8", "chk2x4 chk24OC", "8.7708 | X | 2 x 4 | x 8");
-        row("10-foot boards", "10", "8", "10", "chk2x4 chk16OC", "9.0167 | X | 2 x 4 | x 10");
-        row("2 x 6 changes only the size", "10", "8", "8", "chk2x6 chk16OC", "11.2708 | X | 2 x 6 | x 8");
-        row("no wall: the 2 inches alone", "0", "8", "8", "chk2x4 chk16OC", "0.0208 | X | 2 x 4 | x 8");
+        dataRow("10 by 8, 8-foot 2 x 4 at 16 inches", "10", "8", "8", "chk2x4 chk16OC", "11.2708 | X | 2 x 4 | x 8");
+        dataRow("at 24 inches", "10", "8", "8", "chk2x4 chk24OC", "8.7708 | X | 2 x 4 | x 8");
+        dataRow("10-foot boards", "10", "8", "10", "chk2x4 chk16OC", "9.0167 | X | 2 x 4 | x 10");
+        dataRow("2 x 6 changes only the size", "10", "8", "8", "chk2x6 chk16OC", "11.2708 | X | 2 x 6 | x 8");
+        dataRow("no wall: the 2 inches alone", "0", "8", "8", "chk2x4 chk16OC", "0.0208 | X | 2 x 4 | x 8");
         // 1172 / 9 = 130.2222, and 130.2222 / 12 = 10.85185 goes to the even 10.8518; one
         // rounding of 1172 / 108 would give 10.8519.
-        row("rounded per board, then per foot", "10", "9", "9", "chk2x4 chk16OC", "10.8518 | X | 2 x 4 | x 9");
-        row("fractions of a foot", "10.5", "8.25", "8.5", "chk2x6 chk24OC", "8.8211 | X | 2 x 6 | x 8.5");
-        row("a length past four decimals goes to the even ten-thousandth", "10.00005", "8", "8", "chk2x4 chk16OC",
-            "11.2708 | X | 2 x 4 | x 8");
-        row("a negative length counts negative", "-10", "8", "8", "chk2x4 chk16OC", "-11.2292 | X | 2 x 4 | x 8");
-        row("blanks and a thousands separator", " 1,000 ", "8", "8", "chk2x4 chk16OC", "1125.0208 | X | 2 x 4 | x 8");
+        dataRow("rounded per board, then per foot", "10", "9", "9", "chk2x4 chk16OC", "10.8518 | X | 2 x 4 | x 9");
+        dataRow("fractions of a foot", "10.5", "8.25", "8.5", "chk2x6 chk24OC", "8.8211 | X | 2 x 6 | x 8.5");
+        dataRow("a length past four decimals goes to the even ten-thousandth", "10.00005", "8", "8", "chk2x4 chk16OC",
+                "11.2708 | X | 2 x 4 | x 8");
+        dataRow("a negative length counts negative", "-10", "8", "8", "chk2x4 chk16OC", "-11.2292 | X | 2 x 4 | x 8");
+        dataRow("blanks and a thousands separator", " 1,000 ", "8", "8", "chk2x4 chk16OC",
+                "1125.0208 | X | 2 x 4 | x 8");
     }
     void counts()
     {
@@ -131,17 +127,13 @@ private slots:
         QTest::addColumn<QString>("board");
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<Message>("message");
-        const auto row = [](const char *name, const char *length, const char *height, const char *board,
-                            const char *boxes, const Message &message) {
-            QTest::newRow(name) << QString(length) << QString(height) << QString(board) << QString(boxes) << message;
-        };
-        row("everything missing: the length first", "", "", "", "", kLengthMessage);
-        row("letters after the length", "10ft", "8", "8", "chk2x4 chk16OC", kLengthMessage);
-        row("a bad height before a bad board", "10", "x", "y", "chk2x4 chk16OC", kHeightMessage);
-        row("blanks for a board length", "10", "8", "  ", "chk2x4 chk16OC", kBoardMessage);
-        row("neither size nor spacing: the size first", "10", "8", "8", "", kSizeMessage);
-        row("a spacing but no size", "10", "8", "8", "chk24OC", kSizeMessage);
-        row("a size but no spacing", "10", "8", "8", "chk2x6", kSpacingMessage);
+        dataRow("everything missing: the length first", "", "", "", "", kLengthMessage);
+        dataRow("letters after the length", "10ft", "8", "8", "chk2x4 chk16OC", kLengthMessage);
+        dataRow("a bad height before a bad board", "10", "x", "y", "chk2x4 chk16OC", kHeightMessage);
+        dataRow("blanks for a board length", "10", "8", "  ", "chk2x4 chk16OC", kBoardMessage);
+        dataRow("neither size nor spacing: the size first", "10", "8", "8", "", kSizeMessage);
+        dataRow("a spacing but no size", "10", "8", "8", "chk24OC", kSizeMessage);
+        dataRow("a size but no spacing", "10", "8", "8", "chk2x6", kSpacingMessage);
     }
     void refusedInputsChangeNothing()
     {
@@ -177,13 +169,10 @@ private slots:
     {
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("board");
-        const auto row = [](const char *name, const char *length, const char *board) {
-            QTest::newRow(name) << QString(length) << QString(board);
-        };
-        row("a length beyond money", "1E+15", "8");
-        row("a length whose inches are beyond money", "1E+14", "8");
-        row("an area beyond money", "1E+12", "8");
-        row("a board so short the count is beyond money", "1E+9", "0.0001");
+        dataRow("a length beyond money", "1E+15", "8");
+        dataRow("a length whose inches are beyond money", "1E+14", "8");
+        dataRow("an area beyond money", "1E+12", "8");
+        dataRow("a board so short the count is beyond money", "1E+9", "0.0001");
     }
     void overflowKeepsTheLastCount()
     {
@@ -200,13 +189,10 @@ private slots:
     {
         QTest::addColumn<QString>("perBoard");
         QTest::addColumn<QString>("cost");
-        const auto row = [](const char *name, const char *perBoard, const char *cost) {
-            QTest::newRow(name) << QString(perBoard) << QString(cost);
-        };
-        row("2.5 a board", "2.5", "28.177");
-        row("rounded to the ten-thousandth", "1.99", "22.4289");
-        row("with the currency symbol", "$2.50", "28.177");
-        row("free boards", "0", "0");
+        dataRow("2.5 a board", "2.5", "28.177");
+        dataRow("rounded to the ten-thousandth", "1.99", "22.4289");
+        dataRow("with the currency symbol", "$2.50", "28.177");
+        dataRow("free boards", "0", "0");
     }
     void pricing()
     {
@@ -295,16 +281,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("ticked");
-        const auto row = [](const char *name, const QStringList &clicks, const char *ticked) {
-            QTest::newRow(name) << clicks << QString(ticked);
-        };
-        row("one of each pair", {"chk2x4", "chk16OC"}, "chk2x4 chk16OC");
-        row("24 after 16 moves the tick", {"chk16OC", "chk24OC"}, "chk24OC");
-        row("16 after 24 moves it back", {"chk24OC", "chk16OC"}, "chk16OC");
-        row("a ticked box clicked again leaves the pair empty", {"chk16OC", "chk24OC", "chk24OC"}, "");
-        row("sizes: 2 x 6 after 2 x 4", {"chk2x4", "chk2x6"}, "chk2x6");
-        row("sizes back and forth", {"chk2x4", "chk2x6", "chk2x4"}, "chk2x4");
-        row("a size click leaves the spacing alone", {"chk24OC", "chk2x6", "chk2x4"}, "chk2x4 chk24OC");
+        dataRow("one of each pair", QStringList{"chk2x4", "chk16OC"}, "chk2x4 chk16OC");
+        dataRow("24 after 16 moves the tick", QStringList{"chk16OC", "chk24OC"}, "chk24OC");
+        dataRow("16 after 24 moves it back", QStringList{"chk24OC", "chk16OC"}, "chk16OC");
+        dataRow("a ticked box clicked again leaves the pair empty", QStringList{"chk16OC", "chk24OC", "chk24OC"}, "");
+        dataRow("sizes: 2 x 6 after 2 x 4", QStringList{"chk2x4", "chk2x6"}, "chk2x6");
+        dataRow("sizes back and forth", QStringList{"chk2x4", "chk2x6", "chk2x4"}, "chk2x4");
+        dataRow("a size click leaves the spacing alone", QStringList{"chk24OC", "chk2x6", "chk2x4"}, "chk2x4 chk24OC");
     }
     void checkBoxPairs()
     {

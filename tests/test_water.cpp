@@ -57,50 +57,24 @@ private slots:
         QTest::addColumn<QString>("depth");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("wholeCubicFeet");
-        QTest::newRow("10 by 20 by 5") << "10"
-                                       << "20"
-                                       << "5" << QStringList{"1000", "7481", "62092.3", "31.04615"} << 1000;
-        QTest::newRow("12 by 24 by 4") << "12"
-                                       << "24"
-                                       << "4" << QStringList{"1152", "8618.112", "71530.3296", "35.7651648"} << 1152;
-        QTest::newRow("shows 1.5, counts 2") << "2"
-                                             << "3"
-                                             << "0.25" << QStringList{"1.5", "14.962", "124.1846", "0.0620923"} << 2;
-        QTest::newRow("3.5 rounds up to even 4") << "3.5"
-                                                 << "1"
-                                                 << "1" << QStringList{"3.5", "29.924", "248.3692", "0.1241846"} << 4;
-        QTest::newRow("2.5 rounds down to even 2") << "2.5"
-                                                   << "1"
-                                                   << "1" << QStringList{"2.5", "14.962", "124.1846", "0.0620923"} << 2;
-        QTest::newRow("0.4 rounds to nothing") << "0.4"
-                                               << "1"
-                                               << "1" << QStringList{"0.4", "0", "0", "0"} << 0;
-        QTest::newRow("product shown to 15 digits")
-            << "7"
-            << "3.3"
-            << "1.1" << QStringList{"25.41", "187.025", "1552.3075", "0.77615375"} << 25;
-        QTest::newRow("negative width") << "-10"
-                                        << "20"
-                                        << "5" << QStringList{"-1000", "-7481", "-62092.3", "-31.04615"} << -1000;
-        QTest::newRow("a zero times a negative shows 0") << "0"
-                                                         << "-5"
-                                                         << "1" << QStringList{"0", "0", "0", "0"} << 0;
-        QTest::newRow("largest product that fits")
-            << "181"
-            << "181"
-            << "1" << QStringList{"32761", "245085.041", "2034205.8403", "1017.10292015"} << 32761;
-        QTest::newRow("half-way below the top rounds to even")
-            << "1"
-            << "1"
-            << "32766.5" << QStringList{"32766.5", "245122.446", "2034516.3018", "1017.2581509"} << 32766;
-        QTest::newRow("half-way past the bottom rounds to even")
-            << "1"
-            << "1"
-            << "-32768.5" << QStringList{"-32768.5", "-245137.408", "-2034640.4864", "-1017.3202432"} << -32768;
-        QTest::newRow("blanks and a thousands separator")
-            << " 0.5 "
-            << "1,000"
-            << "2" << QStringList{"1000", "7481", "62092.3", "31.04615"} << 1000;
+        dataRow("10 by 20 by 5", "10", "20", "5", QStringList{"1000", "7481", "62092.3", "31.04615"}, 1000);
+        dataRow("12 by 24 by 4", "12", "24", "4", QStringList{"1152", "8618.112", "71530.3296", "35.7651648"}, 1152);
+        dataRow("shows 1.5, counts 2", "2", "3", "0.25", QStringList{"1.5", "14.962", "124.1846", "0.0620923"}, 2);
+        dataRow("3.5 rounds up to even 4", "3.5", "1", "1", QStringList{"3.5", "29.924", "248.3692", "0.1241846"}, 4);
+        dataRow("2.5 rounds down to even 2", "2.5", "1", "1", QStringList{"2.5", "14.962", "124.1846", "0.0620923"}, 2);
+        dataRow("0.4 rounds to nothing", "0.4", "1", "1", QStringList{"0.4", "0", "0", "0"}, 0);
+        dataRow("product shown to 15 digits", "7", "3.3", "1.1",
+                QStringList{"25.41", "187.025", "1552.3075", "0.77615375"}, 25);
+        dataRow("negative width", "-10", "20", "5", QStringList{"-1000", "-7481", "-62092.3", "-31.04615"}, -1000);
+        dataRow("a zero times a negative shows 0", "0", "-5", "1", QStringList{"0", "0", "0", "0"}, 0);
+        dataRow("largest product that fits", "181", "181", "1",
+                QStringList{"32761", "245085.041", "2034205.8403", "1017.10292015"}, 32761);
+        dataRow("half-way below the top rounds to even", "1", "1", "32766.5",
+                QStringList{"32766.5", "245122.446", "2034516.3018", "1017.2581509"}, 32766);
+        dataRow("half-way past the bottom rounds to even", "1", "1", "-32768.5",
+                QStringList{"-32768.5", "-245137.408", "-2034640.4864", "-1017.3202432"}, -32768);
+        dataRow("blanks and a thousands separator", " 0.5 ", "1,000", "2",
+                QStringList{"1000", "7481", "62092.3", "31.04615"}, 1000);
     }
     void results()
     {
@@ -123,21 +97,11 @@ private slots:
         const QString widthMessage = "Please enter a value in the Width Box";
         const QString lengthMessage = "Please enter a value in the Length Box";
         const QString depthMessage = "Please enter a value in the Depth Box";
-        QTest::newRow("all empty: the width only") << ""
-                                                   << ""
-                                                   << "" << widthMessage;
-        QTest::newRow("blank width") << "  "
-                                     << "3"
-                                     << "1" << widthMessage;
-        QTest::newRow("length with letters, depth empty") << "2"
-                                                          << "12abc"
-                                                          << "" << lengthMessage;
-        QTest::newRow("empty depth") << "2"
-                                     << "3"
-                                     << "" << depthMessage;
-        QTest::newRow("a lone sign") << "2"
-                                     << "3"
-                                     << "-" << depthMessage;
+        dataRow("all empty: the width only", "", "", "", widthMessage);
+        dataRow("blank width", "  ", "3", "1", widthMessage);
+        dataRow("length with letters, depth empty", "2", "12abc", "", lengthMessage);
+        dataRow("empty depth", "2", "3", "", depthMessage);
+        dataRow("a lone sign", "2", "3", "-", depthMessage);
     }
     void refusedInputChangesNothing()
     {
@@ -161,36 +125,12 @@ private slots:
         QTest::addColumn<QString>("depth");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("product");
-        QTest::newRow("100 by 100 by 4 is past the whole-number range") << "100"
-                                                                        << "100"
-                                                                        << "4"
-                                                                        << "Overflow"
-                                                                        << "40000";
-        QTest::newRow("half-way past the top rounds up out of range") << "1"
-                                                                      << "1"
-                                                                      << "32767.5"
-                                                                      << "Overflow"
-                                                                      << "32767.5";
-        QTest::newRow("past the bottom") << "-1"
-                                         << "181"
-                                         << "182"
-                                         << "Overflow"
-                                         << "-32942";
-        QTest::newRow("length by width overflows") << "1E+200"
-                                                   << "1E+200"
-                                                   << "0"
-                                                   << "Floating-point error"
-                                                   << "1000";
-        QTest::newRow("then by depth overflows") << "1E+200"
-                                                 << "1"
-                                                 << "1E+200"
-                                                 << "Floating-point error"
-                                                 << "1000";
-        QTest::newRow("a number too large to hold") << "1E+400"
-                                                    << "1"
-                                                    << "1"
-                                                    << "Overflow"
-                                                    << "1000";
+        dataRow("100 by 100 by 4 is past the whole-number range", "100", "100", "4", "Overflow", "40000");
+        dataRow("half-way past the top rounds up out of range", "1", "1", "32767.5", "Overflow", "32767.5");
+        dataRow("past the bottom", "-1", "181", "182", "Overflow", "-32942");
+        dataRow("length by width overflows", "1E+200", "1E+200", "0", "Floating-point error", "1000");
+        dataRow("then by depth overflows", "1E+200", "1", "1E+200", "Floating-point error", "1000");
+        dataRow("a number too large to hold", "1E+400", "1", "1", "Overflow", "1000");
     }
     void runtimeErrorsStopAtTheirStep()
     {

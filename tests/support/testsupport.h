@@ -62,6 +62,14 @@ QString builtTranslations();
 // Lets deferred deletions and queued events run.
 void settle();
 
+// A row of a test's data, its cells in the order of the columns, a text as a plain literal: one
+// line, where a chain of literals after QTest::newRow would be broken into one line each.
+template <typename... Cells>
+void dataRow(const char *name, const Cells &...cells)
+{
+    (QTest::newRow(name) << ... << cells);
+}
+
 // Takes the program down after a test, whatever the test left: a box the test did not look at
 // fails it, and none is left over for the next test.
 void endProgram(std::unique_ptr<Workspace> &workspace, MessageRecorder &messages);
