@@ -38,6 +38,19 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
+# Installs what the Build-Depends of the source tree FOLDER name and is missing, with the build
+# profiles given (-Pnocheck leaves out what only the tests need).
+install_build_depends() {
+    local folder=$1 profiles=()
+    shift
+    [ $# -eq 0 ] || profiles=(-o "APT::Build-Profiles=${1#-P}")
+    (cd "$folder" && dpkg-checkbuilddeps "$@" 2>/dev/null) && return 0
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get build-dep -y -qq --no-install-recommends "${profiles[@]}" "$folder"
+}
+
 build_program() {
     cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$root/build" -j"$(nproc)"
