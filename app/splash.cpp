@@ -39,7 +39,9 @@ const FormLayout &SplashWindow::layout() const
         .border = Border::Sizable,
         .controlBox = false,
         .controls = {
-            Label("lblSplashVersion", QT_TR_NOOP("Version 1.0"), {5880, 1560, 1215, 255}, 0).inFont(kBold),
+            Label("lblSplashVersion", QT_TR_NOOP("Version %1"), {5880, 1560, 1215, 255}, 0)
+                .inFont(kBold)
+                .filledWith({QStringLiteral(CORVANE_VERSION)}),
             //: The owner's name as a possessive, which another language may put otherwise ("de Tesmond").
             Label("lblNameOwner", QT_TR_NOOP("Tesmond's"), {2400, 240, 2055, 375}, 1).inFont({.points = 18}),
             Label("lblNameProgram", "Corvane", {2880, 720, 4215, 615}, 2).inFont({.points = 24}),

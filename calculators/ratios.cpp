@@ -63,7 +63,9 @@ const FormLayout &RatiosDialog::layout() const
             Label("lblTitle", "Corvane", {1050, 240, 3885, 480}, 2)
                 .inFont({"MS Sans Serif", 18})
                 .colours(std::nullopt, 0x00000000),
-            Label("lblVersion", QT_TR_NOOP("Version: 1.0"), {1050, 780, 3885, 225}, 3).bold(),
+            Label("lblVersion", QT_TR_NOOP("Version: %1"), {1050, 780, 3885, 225}, 3)
+                .bold()
+                .filledWith({QStringLiteral(CORVANE_VERSION)}),
             Label("lblDescription", "", {1050, 1125, 3885, 1170}, 1)
                 .bold()
                 .colours(std::nullopt, 0x00000000)

@@ -192,7 +192,7 @@ private slots:
         QCOMPARE(names, (QStringList{"Line1(0)", "Line1(1)", "Picture1", "cmdOK", "lblDescription", "lblTitle",
                                      "lblVersion"}));
         QCOMPARE(shown(*ratios, "lblTitle"), QString("Corvane"));
-        QCOMPARE(shown(*ratios, "lblVersion"), QString("Version: 1.0"));
+        QCOMPARE(shown(*ratios, "lblVersion"), QString("Version: " CORVANE_VERSION));
         QCOMPARE(ratios->controlAs<QLabel>("Picture1")->pixmap().size(), QSize(45, 45));
         QCOMPARE(ratios->view()->focusWidget(), ratios->control("cmdOK"));
     }

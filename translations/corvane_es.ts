@@ -146,8 +146,8 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Version: 1.0</source>
-        <translation>Versión: 1.0</translation>
+        <source>Version: %1</source>
+        <translation>Versión: %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1140,8 +1140,8 @@
     </message>
     <message>
         <location line="+7"/>
-        <source>Version 1.0</source>
-        <translation>Versión 1.0</translation>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <location line="+2"/>
