@@ -127,7 +127,7 @@
     <message>
         <location line="+0"/>
         <source>USA = 1 Cement x 2 Sand x 4 Gravel</source>
-        <translation>USA = 1 de cemento : 2 de arena : 4 de grava</translation>
+        <translation>Estados Unidos (EE. UU.) = 1 de cemento : 2 de arena : 4 de grava</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1440,7 +1440,7 @@
     <message>
         <location line="+1"/>
         <source>Work out the cubic feet, gallons, pounds and tons of water</source>
-        <translation>Calcular los pies cúbicos, los galones, las libras y las toneladas (de 2000 libras) de agua</translation>
+        <translation>Calcular los pies cúbicos, los galones, las libras y las toneladas (de 2,000 libras) de agua</translation>
     </message>
     <message>
         <location line="+1"/>
