@@ -144,6 +144,8 @@ chroot_make() {
         tail -n 20 "$tree.debootstrap.log" >&2
         return 1
     fi
+    # As an installed system has it, so that programs find localhost without a name server.
+    [ -e "$tree/etc/hosts" ] || printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n' >"$tree/etc/hosts"
     case $suite in
         sid | unstable) ;;
         *) printf '%s\n' "deb $mirror $suite main" "deb $mirror $suite-updates main" \
