@@ -51,6 +51,15 @@ install_build_depends() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get build-dep -y -qq --no-install-recommends "${profiles[@]}" "$folder"
 }
 
+# A line for bash, run as root where Corvane is installed: purges it, with what it alone pulled in,
+# and fails naming any file of it left behind: of this version and of those whose lists were added
+# to /root/corvane-files.txt before (dpkg -L corvane >>/root/corvane-files.txt).
+purge_corvane_leaving_nothing='dpkg -L corvane >>/root/corvane-files.txt && apt-get purge -y -qq --autoremove corvane >/dev/null
+    if dpkg-query -W -f="\${db:Status-Status}\n" corvane 2>/dev/null | grep -qv not-installed; then echo "Not purged"; exit 1; fi
+    left=$(sort -u /root/corvane-files.txt | while read -r f; do [ -d "$f" ] || [ ! -e "$f" ] || echo "$f"; done)
+    [ -z "$left" ] || { echo "Left behind: $left"; exit 1; }
+    [ ! -e /usr/share/corvane ] && [ ! -e /usr/share/doc/corvane ]'
+
 build_program() {
     cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$root/build" -j"$(nproc)"
