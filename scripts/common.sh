@@ -21,6 +21,7 @@ missing_packages() {
     done
 }
 
+# Waits for another install on the machine to end rather than fail on dpkg's lock.
 # Installs what is missing from the list in scripts/ that is named: packages-build.txt,
 # packages-run.txt or packages-test.txt, each taking in the one before.
 install_packages() {
@@ -33,9 +34,9 @@ install_packages() {
         command -v sudo >/dev/null || { echo "These packages are missing and there is no sudo to install them: $missing" >&2; exit 1; }
         sudo="sudo"
     fi
-    $sudo apt-get update -qq
+    $sudo apt-get update -qq -o DPkg::Lock::Timeout=900
     # shellcheck disable=SC2086
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=900 $missing
 }
 
 # Installs what the Build-Depends of the source tree FOLDER name and is missing, with the build
@@ -47,8 +48,8 @@ install_build_depends() {
     (cd "$folder" && dpkg-checkbuilddeps "$@" 2>/dev/null) && return 0
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get build-dep -y -qq --no-install-recommends "${profiles[@]}" "$folder"
+    $sudo apt-get update -qq -o DPkg::Lock::Timeout=900
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get build-dep -y -qq --no-install-recommends -o DPkg::Lock::Timeout=900 "${profiles[@]}" "$folder"
 }
 
 # A line for bash, run as root where Corvane is installed: purges it, with what it alone pulled in,
