@@ -5,6 +5,7 @@
 #include "app/placement.h"
 #include "app/workspace.h"
 #include "ui/hearing.h"
+#include "ui/look.h"
 
 namespace corvane {
 namespace {
@@ -22,6 +23,8 @@ const char *const kDisclaimerHeading = QT_TRANSLATE_NOOP("frmSplash", "Disclaime
 const QString kDisclaimerLayout = QString(43, QLatin1Char(' ')) + "%1" + QString(44, QLatin1Char(' ')) + "%2";
 
 const FontSpec kBold{.bold = true};
+// The disclaimer's left edge: a version longer than a release's may take the room above it.
+constexpr int kVersionLeftmostTwips = 2520;
 
 } // namespace
 
@@ -75,6 +78,8 @@ void SplashWindow::Form_Load()
     window()->winId();
     const QPointF place = splashPlace(screenSizeTwips(), outerSizeTwips());
     moveTo(place.x(), place.y());
+    // A snapshot's version ("1.0+git20261208.62421d7") is read whole, in the table's type.
+    growLeftToFit(controlAs<QLabel>("lblSplashVersion"), fontFor(kBold), twipsToPixels(kVersionLeftmostTwips));
 }
 
 void SplashWindow::cmdOK_Click()

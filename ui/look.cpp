@@ -2,6 +2,8 @@
 // theme, the compact style that gives captions their room, and captions set smaller to fit.
 #include "ui/look.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -319,6 +321,17 @@ void shrinkToFit(QWidget *w)
         font.setPixelSize(pixels);
         w->setFont(font);
     }
+}
+
+void growLeftToFit(QLabel *label, const QFont &font, int leftmost)
+{
+    label->setFont(font);
+    const int frame = label->width() - label->contentsRect().width();
+    const int needed = label->fontMetrics().tightBoundingRect(label->text()).width() + frame + 1;
+    const int right = label->x() + label->width();
+    const int width = std::clamp(needed, label->width(), std::max(label->width(), right - leftmost));
+    label->setGeometry(right - width, label->y(), width, label->height());
+    shrinkToFit(label);
 }
 
 QFont fontFor(const FontSpec &spec)

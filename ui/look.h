@@ -25,6 +25,10 @@ void wrapIfTallEnough(QLabel *label);
 // A caption too wide for its control is set in smaller type.
 void shrinkToFit(QWidget *w);
 
+// A label whose caption is longer than its table foresaw keeps its right edge and grows to the
+// left, in FONT, no further than the pixel LEFTMOST; only past that is it set smaller.
+void growLeftToFit(QLabel *label, const QFont &font, int leftmost);
+
 // The window's and its controls' colours from its table, now and after each change of system theme.
 void followTheme(const FormLayout &layout, QWidget *view);
 
