@@ -11,11 +11,13 @@
 #       gzipped, for every architecture of dists/SUITE/main/binary-ARCH; the screenshots it names,
 #       from docs/screenshots, in TREE/screenshots/. Every address of the project's web site in it
 #       (its home page, its screenshots) is rebased onto URL, the repository's public address.
-#   keyring_package_make OUTDIR SUITE URL PUBLIC_KEY_FILE
-#       OUTDIR/corvane-archive-keyring_VERSION_all.deb, whose path it prints: the public key in
+#   keyring_package_make OUTDIR SUITE URL PUBLIC_KEY_FILE [SINCE]
+#       OUTDIR/corvane-archive-keyring_VERSION_all.deb, whose path it prints: the public keys in
 #       /usr/share/keyrings/corvane-archive-keyring.pgp and the apt source of SUITE at URL signed by
-#       it, /etc/apt/sources.list.d/corvane.sources. The version is the moment the key last
-#       changed, so that a new or renewed key is an update; the same inputs make the same bytes.
+#       them, /etc/apt/sources.list.d/corvane.sources. The version is the moment the keys last
+#       changed, or SINCE (seconds since 1970) where that is later, the moment the address was
+#       given, say: a new or renewed key, or a new address given with its moment, is an update.
+#       The same inputs make the same bytes.
 
 # The address the project's metadata names its web site by, for the repository to stand in for it.
 catalogue_site=https://corvane.org/
@@ -136,7 +138,7 @@ catalogue_screenshots() {
 
 keyring_package_make() (
     set -euo pipefail
-    local outdir=$1 suite=$2 url=${3%/} key=$4 number
+    local outdir=$1 suite=$2 url=${3%/} key=$4 since=${5:-0} number
     catalogue_valid_url "$url" && number=$(catalogue_release_number "$suite") || exit 1
     local scratch
     scratch=$(mktemp -d "${TMPDIR:-/tmp}/corvane-keyring.XXXXXX")
@@ -144,6 +146,8 @@ keyring_package_make() (
     mkdir -m 0700 "$scratch/gnupg"
     local changed
     changed=$(keyring_last_change "$key" "$scratch/gnupg" "$scratch/key.pgp") || exit 1
+    [[ "$since" =~ ^[0-9]+$ ]] || { echo "Not a moment in seconds since 1970: '$since'" >&2; exit 1; }
+    [ "$since" -le "$changed" ] || changed=$since
     export SOURCE_DATE_EPOCH=$changed
     local version
     version="$(date -u -d "@$changed" +%Y.%m.%d.%H%M%S)+deb$number"
@@ -224,7 +228,7 @@ EOF
 keyring_changelog() {
     local version=$1 suite=$2 number=$3 when=$4
     printf 'corvane-archive-keyring (%s) %s; urgency=medium\n\n  * %s\n\n -- %s  %s\n' \
-        "$version" "$suite" "The repository's key as of $(date -u -d "@$when" +%F), for Debian $number." \
+        "$version" "$suite" "The repository's address and keys as of $(date -u -d "@$when" +%F), for Debian $number." \
         "$(sed -n 's/^Maintainer: //p' "$root/debian/control")" "$(LC_ALL=C date -u -R -d "@$when")"
 }
 
