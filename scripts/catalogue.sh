@@ -11,6 +11,7 @@
 #       gzipped, for every architecture of dists/SUITE/main/binary-ARCH; the screenshots it names,
 #       from docs/screenshots, in TREE/screenshots/. Every address of the project's web site in it
 #       (its home page, its screenshots) is rebased onto URL, the repository's public address.
+#       A suite without the package corvane gets none.
 #   keyring_package_make OUTDIR SUITE URL PUBLIC_KEY_FILE [SINCE]
 #       OUTDIR/corvane-archive-keyring_VERSION_all.deb, whose path it prints: the public keys in
 #       /usr/share/keyrings/corvane-archive-keyring.pgp and the apt source of SUITE at URL signed by
@@ -50,6 +51,11 @@ catalogue_make() (
         [ "$arch" = all ] || [ "$arch" = '*' ] || archs+=("$arch")
     done
     [ ${#archs[@]} -gt 0 ] || { echo "No package index in $main" >&2; exit 1; }
+    # A suite that holds only the keyring package so far has nothing to show.
+    if ! grep -qx 'Package: corvane' "$main"/binary-*/Packages; then
+        echo "$suite: no corvane package yet, so no software-centre catalogue"
+        exit 0
+    fi
     local scratch
     scratch=$(mktemp -d "${TMPDIR:-/tmp}/corvane-catalogue.XXXXXX")
     trap 'rm -rf --one-file-system "$scratch"' EXIT
