@@ -65,6 +65,8 @@ catalogue_make() (
     local made="$scratch/export/data/$suite/main" new="$scratch/dep11"
     mkdir "$new"
     for arch in "${archs[@]}"; do
+        [ -f "$made/Components-$arch.yml.gz" ] || { cat "$scratch/asgen.log" >&2
+            echo "appstream-generator made no catalogue of $suite for $arch (no metadata it could read)" >&2; exit 1; }
         catalogue_rebase "$made/Components-$arch.yml.gz" "$url" >"$new/Components-$arch.yml" || exit 1
         grep -q '^Package: corvane$' "$new/Components-$arch.yml" ||
             { echo "The $suite catalogue for $arch holds no component of the package corvane" >&2; exit 1; }
