@@ -41,7 +41,7 @@ install -D -m 0644 "$root/packaging/org.corvane.Corvane.desktop" "$package/usr/s
 mkdir -p "$package/DEBIAN" "$package/usr/share/metainfo" "$work/state/conf" "$work/tree"
 printf 'Package: corvane\nVersion: 1.0-1+deb13\nArchitecture: amd64\nSection: utils\nPriority: optional\nMaintainer: Test <test@corvane.invalid>\nDescription: test\n' >"$package/DEBIAN/control"
 sed 's|</description>|&<url type="homepage">https://corvane.org/</url><screenshots><screenshot type="default"><image>https://corvane.org/screenshots/costs.png</image></screenshot></screenshots>|' \
-    "$root/packaging/org.corvane.Corvane.metainfo.xml" >"$package/usr/share/metainfo/org.corvane.Corvane.metainfo.xml"
+    "$root/packaging/org.corvane.Corvane.metainfo.xml.in" >"$package/usr/share/metainfo/org.corvane.Corvane.metainfo.xml"
 (cd "$package" && find usr -type f -exec md5sum {} +) >"$package/DEBIAN/md5sums"
 dpkg-deb --root-owner-group -b "$package" "$work/corvane.deb" >/dev/null
 printf 'Codename: trixie\nArchitectures: amd64\nComponents: main\n' >"$work/state/conf/distributions"

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/workspace.h"
 #include "ui/prompts.h"
@@ -23,6 +24,11 @@ int main(int argc, char *argv[])
         qWarning("usage: corvane_screens OUTPUT_DIR [WINDOW ...]");
         return 2;
     }
+    // The windows speak the environment's language, as the program's do; the build keeps the
+    // translations one folder up.
+    Translations translations;
+    translations.install(userLanguages(),
+                         {QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("../translations"))});
     const QString out = args.at(1);
     QDir().mkpath(out);
     // A file the program offers to save goes into the output folder under the name it proposes.
