@@ -37,11 +37,10 @@ package=$work/package
 for size in 48 64 128; do
     install -D -m 0644 "$root/assets/hicolor/${size}x$size/corvane.png" "$package/usr/share/icons/hicolor/${size}x$size/apps/org.corvane.Corvane.png"
 done
-install -D -m 0644 "$root/packaging/org.corvane.Corvane.desktop" "$package/usr/share/applications/org.corvane.Corvane.desktop"
+install -D -m 0644 "$root/packaging/org.corvane.Corvane.desktop.in" "$package/usr/share/applications/org.corvane.Corvane.desktop"
 mkdir -p "$package/DEBIAN" "$package/usr/share/metainfo" "$work/state/conf" "$work/tree"
 printf 'Package: corvane\nVersion: 1.0-1+deb13\nArchitecture: amd64\nSection: utils\nPriority: optional\nMaintainer: Test <test@corvane.invalid>\nDescription: test\n' >"$package/DEBIAN/control"
-sed 's|</description>|&<url type="homepage">https://corvane.org/</url><screenshots><screenshot type="default"><image>https://corvane.org/screenshots/costs.png</image></screenshot></screenshots>|' \
-    "$root/packaging/org.corvane.Corvane.metainfo.xml.in" >"$package/usr/share/metainfo/org.corvane.Corvane.metainfo.xml"
+cp "$root/packaging/org.corvane.Corvane.metainfo.xml.in" "$package/usr/share/metainfo/org.corvane.Corvane.metainfo.xml"
 (cd "$package" && find usr -type f -exec md5sum {} +) >"$package/DEBIAN/md5sums"
 dpkg-deb --root-owner-group -b "$package" "$work/corvane.deb" >/dev/null
 printf 'Codename: trixie\nArchitectures: amd64\nComponents: main\n' >"$work/state/conf/distributions"
@@ -49,7 +48,7 @@ reprepro --silent -b "$work/state" --outdir "$work/tree" includedeb trixie "$wor
 before=$(cd "$work/tree" && find . | sort)
 catalogue_make "$work/tree" trixie "$url"
 dep11=$work/tree/dists/trixie/main/dep11
-diff <(cd "$work/tree" && find . | sort) <(printf '%s\n' "$before" ./dists/trixie/main/dep11 ./screenshots ./screenshots/costs.png \
+diff <(cd "$work/tree" && find . | sort) <(printf '%s\n' "$before" ./dists/trixie/main/dep11 ./screenshots ./screenshots/costs{,-pdf}.png \
     ./dists/trixie/main/dep11/{Components-amd64.yml,icons-{48x48,64x64,128x128}.tar}{,.gz} | sort)
 grep -qx 'Package: corvane' "$dep11/Components-amd64.yml"
 grep -q "url: $url/screenshots/costs.png" "$dep11/Components-amd64.yml"
