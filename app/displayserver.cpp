@@ -1,6 +1,7 @@
 #include "app/displayserver.h"
 
 #include <QFile>
+#include <QList>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -18,9 +19,9 @@
 namespace corvane {
 namespace {
 
-// A server on another host that has not answered in this time is taken as none: the toolkit has already
-// waited for it once.
-constexpr int kPatienceMs = 3000;
+// Only this machine's own addresses are tried, and a server there answers at once; one too busy to take
+// the connection in this time is taken as none.
+constexpr int kPatienceMs = 1000;
 
 bool connects(int family, const sockaddr *address, socklen_t size)
 {
@@ -52,22 +53,34 @@ bool answersAtUnixSocket(const QByteArray &path)
                     socklen_t(offsetof(sockaddr_un, sun_path) + std::size_t(path.size())));
 }
 
-bool answersOverTcp(const QByteArray &host, unsigned port)
+// Numeric addresses only, so that nothing is looked up.
+bool answersOverTcp(const char *address, unsigned port)
 {
-    const addrinfo hints{.ai_flags = 0, .ai_family = AF_UNSPEC, .ai_socktype = SOCK_STREAM};
+    const addrinfo hints{
+        .ai_flags = AI_NUMERICHOST | AI_NUMERICSERV, .ai_family = AF_UNSPEC, .ai_socktype = SOCK_STREAM};
     addrinfo *found = nullptr;
-    if (::getaddrinfo(host.constData(), QByteArray::number(port).constData(), &hints, &found) != 0)
+    if (::getaddrinfo(address, QByteArray::number(port).constData(), &hints, &found) != 0)
         return false;
-    bool answered = false;
-    for (const addrinfo *address = found; address && !answered; address = address->ai_next)
-        answered = connects(address->ai_family, address->ai_addr, address->ai_addrlen);
+    const bool answered = connects(found->ai_family, found->ai_addr, found->ai_addrlen);
     ::freeaddrinfo(found);
     return answered;
 }
 
+// This machine's own addresses for a display's host: none for another host.
+QList<QByteArray> loopbackAddresses(const QString &host)
+{
+    if (host.isEmpty() || host == QLatin1String("localhost"))
+        return {"127.0.0.1", "::1"};
+    const QByteArray address = host.toLatin1();
+    if (address.startsWith("127.") || address == "::1")
+        return {address};
+    return {};
+}
+
 // A display is named [protocol/][host]:number[.screen]. One on this machine is reached at the server's Unix
-// socket, abstract or in the file system, and failing that over TCP, as one on another host is: at port
-// 6000 + number.
+// socket, abstract or in the file system, and failing that over TCP at port 6000 + number, as the X library
+// reaches it. A display on another host is not tried again: the toolkit has just failed to reach it, and a
+// second try would look its name up again and might wait as long as the first did, so it is taken as none.
 bool xServerAnswers(const QString &display)
 {
     static const QRegularExpression form(QStringLiteral("^(?:(\\w+)/)?\\[?([^\\]]*)\\]?:(\\d+)(?:\\.\\d+)?$"));
@@ -81,7 +94,12 @@ bool xServerAnswers(const QString &display)
     const bool unixOnly = protocol == QLatin1String("unix") || host == QLatin1String("unix");
     if ((unixOnly || host.isEmpty()) && (answersAtUnixSocket('\0' + socket) || answersAtUnixSocket(socket)))
         return true;
-    return !unixOnly && answersOverTcp(host.isEmpty() ? QByteArray("localhost") : host.toLocal8Bit(), 6000 + number);
+    if (unixOnly)
+        return false;
+    for (const QByteArray &address : loopbackAddresses(host))
+        if (answersOverTcp(address.constData(), 6000 + number))
+            return true;
+    return false;
 }
 
 // WAYLAND_DISPLAY (wayland-0 when unset) is a socket's name in XDG_RUNTIME_DIR, or its full path. A

@@ -198,13 +198,32 @@ QString translated(const char *text)
     std::_Exit(1);
 }
 
-// A warning that QT_FATAL_WARNINGS makes fatal (or a critical one, QT_FATAL_CRITICALS too) ends the program as
-// soon as it is handled, so it goes out at once, as it would without this handler.
-bool mayEndTheProgram(QtMsgType type)
+// Which warning (QT_FATAL_WARNINGS) or critical message (QT_FATAL_CRITICALS) ends the program, as the toolkit
+// reads the setting: unset, empty or 0, none; a number N (in C's notation: 0x10, 010), the Nth; anything else,
+// the first. A negative number means none to the toolkit of Debian 12 and the first to Debian 13's.
+int fatalAt(const char *setting)
 {
-    const bool warnings = !qEnvironmentVariableIsEmpty("QT_FATAL_WARNINGS");
-    return (type == QtWarningMsg && warnings) ||
-           (type == QtCriticalMsg && (warnings || !qEnvironmentVariableIsEmpty("QT_FATAL_CRITICALS")));
+    const QByteArray value = qgetenv(setting);
+    if (value.isEmpty())
+        return 0;
+    bool number = false;
+    const int nth = value.toInt(&number, 0);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return number && nth >= 0 ? nth : 1;
+#else
+    return number ? std::max(nth, 0) : 1;
+#endif
+}
+
+// The toolkit ends the program as soon as that message is handled, so it goes out at once, as it would
+// without this handler. Counted as the toolkit counts, under the lock, each kind on its own.
+bool endsTheProgram(QtMsgType type)
+{
+    static const int warningAt = fatalAt("QT_FATAL_WARNINGS"), criticalAt = fatalAt("QT_FATAL_CRITICALS");
+    static int warnings = 0, criticals = 0;
+    if (type == QtWarningMsg)
+        return ++warnings == warningAt;
+    return type == QtCriticalMsg && ++criticals == criticalAt;
 }
 
 // While the toolkit starts, its messages are held, to be said as they were once it has started, or to tell
@@ -217,10 +236,11 @@ void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const 
         return toolkitHandler(type, context, text);
     }
     heldMessages.push_back({type, context.category, text});
+    const bool ending = endsTheProgram(type);
     guard.unlock();
     if (type == QtFatalMsg)
         failToStart();
-    if (mayEndTheProgram(type))
+    if (ending)
         stopHolding();
 }
 

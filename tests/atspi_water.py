@@ -84,8 +84,13 @@ try:  # whatever happens, the server and the program end with the test
     assert [e for e in told if e[0] == "focused" and e[2]][-1][1] == "Width", f"Tab round told as elsewhere: {told}"
     for box, keys in [("Length", "Tab"), ("Depth", "Tab"), ("Length", "shift+Tab")]:
         tab(box, keys)
-    run = find(water, pyatspi.ROLE_TEXT, "Length").queryText().getAttributeRun(0)  # a reader speaks a box run by run
+    length = find(water, pyatspi.ROLE_TEXT, "Length")
+    run = length.queryText().getAttributeRun(0)  # a reader speaks a box run by run
     assert list(run[1:]) == [0, 2], f"the box holding 20 reads as runs {run}"
+    for start, end in [(2, 0), (1, -1), (5, 6)]:  # an end before the start, GTK's "to the end", past the end
+        length.queryEditableText().deleteText(start, end)
+        got = length.queryText().getText(0, -1)
+        assert got == "20", f"deleting {start} to {end} from 20 left {got!r}"
     water.clearCache()  # read afresh, not from this side's cache
     assert results <= {a.name for a in find(water, pyatspi.ROLE_LABEL, every=True)}, "results not read"
 finally:

@@ -33,16 +33,26 @@ Xvfb -displayfd 3 -auth "$scratch/cookie" -listen tcp 3>"$scratch/number" 2>/dev
 server=$! && read -r number <"$scratch/number" || { echo "no X server"; exit 1; }
 refused="*corvane: could not start:
 ?*"
-for case in "DISPLAY=:$number|" "DISPLAY=localhost:$number.0|" "|-display unix:$number" \
-    "QT_QPA_PLATFORM=wayland DISPLAY=:$number|-platform xcb"; do
+for case in "DISPLAY=:$number|" "|-display unix:$number" "QT_QPA_PLATFORM=wayland DISPLAY=:$number|-platform xcb"; do
     given="XAUTHORITY=$scratch/none ${case%|*}" && row 1 "" "$refused" ${case#*|}
 done
+# Over TCP at the loopback address, which a Debian build is promised, not at localhost, which a tree without
+# /etc/hosts cannot look up; where even that does not reach the server, skipped, and so is the test once all passed.
+xauth -q -f "$scratch/cookie" add ":$number" . "$cookie"
+env -u WAYLAND_DISPLAY XAUTHORITY="$scratch/cookie" DISPLAY="127.0.0.1:$number" timeout 3 "$prog" -platform xcb 2>/dev/null
+if [ $? = 124 ]; then
+    given="XAUTHORITY=$scratch/none DISPLAY=127.0.0.1:$number.0" && row 1 "" "$refused"
+else
+    skipped="an X server refusing the program over TCP: the loopback address 127.0.0.1 does not reach Xvfb here"
+fi
 for case in "DISPLAY=:$number|-display :9999" "QT_QPA_PLATFORM=wayland DISPLAY=:$number|"; do
     given="XAUTHORITY=$scratch/none ${case%|*}" && row 1 "" "$nodisplay" ${case#*|}
 done
-# A warning that QT_FATAL_WARNINGS makes fatal is said before the toolkit ends the program.
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM QT_FATAL_WARNINGS=1 "$prog" 2>err.txt
-[ $? = 134 ] && grep -q "could not connect to display" err.txt || { echo "fatal warning: $(cat err.txt)"; failed=1; }
+# QT_FATAL_WARNINGS as the toolkit reads it: for 1 or a word, the first warning, said before the toolkit ends the
+# program; for 0 or a count never reached, none.
+for fatal in "1|134|*could not connect to display*" "yes|134|*could not*" "0|1|$nodisplay" "0x0|1|$nodisplay" "99|1|$nodisplay"; do
+    given="QT_FATAL_WARNINGS=${fatal%%|*}" && fatal=${fatal#*|} && row "${fatal%%|*}" "" "${fatal#*|}"
+done
 # Given a display, the toolkit's own options start the program, still running when it is stopped, and what the
 # toolkit said as it started is said.
 timeout 10 "$prog" -platform offscreen -session 1234_5 -style nosuch -reverse >/dev/null 2>err.txt
@@ -56,4 +66,5 @@ done
 # (Where the Dominican locale is not generated, Qt 6.8 says on standard error that it falls back.)
 spanish() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL LANG=es_DO.UTF-8 LANGUAGE=es "$prog" "$@"; }
 spanish 2>&1 | grep -q "^corvane: no se pudo abrir ninguna pantalla" || { echo "no display, in Spanish: $(spanish 2>&1)"; failed=1; }
+[ $failed = 0 ] && [ -n "${skipped-}" ] && { echo "skipped: $skipped"; exit 77; }
 exit $failed

@@ -363,15 +363,34 @@ private slots:
             text->selection(0, &start, &end);
             return QList{text->selectionCount(), start, end, text->cursorPosition()};
         };
-        text->attributes(2, &start, &end);
-        QCOMPARE(QVariantList({text->text(1, 3), text->characterCount(), start, end, iface->text(QAccessible::Value),
+        QCOMPARE(QVariantList({text->text(1, 3), text->characterCount(), iface->text(QAccessible::Value),
                                iface->state().selectableText, text->characterRect(5)}),
-                 QVariantList({"23", 5, 0, 5, "12345", true, QRect()}));
+                 QVariantList({"23", 5, "12345", true, QRect()}));
         for (int offset = 0; offset < 5; ++offset) {
             const QRect at = text->characterRect(offset);
             QVERIFY(QRect(box->mapToGlobal(QPoint()), box->size()).contains(at));
-            QCOMPARE(text->offsetAtPoint(at.center()), offset);
+            for (int x = at.left(); x <= at.right() + (offset == 4); ++x) // past the last, no character
+                QCOMPARE(text->offsetAtPoint({x, at.center().y()}), x > at.right() ? -1 : offset);
         }
+        // Runs at offsets -2 (the caret) to 6: the whole text, or none where there is no character.
+        static_cast<QLabel *>(water.control("lblGallons"))->setText("7481");
+        for (const auto &[name, count] : {std::pair("txtLength", 5), {"lblGallons", 4}, {"txtDepth", 0}})
+            for (int offset = -2; offset <= 6; ++offset) {
+                QAccessible::queryAccessibleInterface(water.control(name))
+                    ->textInterface()
+                    ->attributes(offset, &start, &end);
+                QCOMPARE(QList({start, end}), count && offset <= count ? QList({0, count}) : QList({-1, -1}));
+            }
+        // Edits at every pair of offsets from -2 to 7: as asked when in order within the text, else none.
+        auto *line = static_cast<QLineEdit *>(box);
+        for (int from = -2; from <= 7; ++from)
+            for (int to = -2; to <= 7; ++to) {
+                line->setText("12345"), iface->editableTextInterface()->deleteText(from, to);
+                const bool inOrder = 0 <= from && from <= to && to <= 5;
+                QCOMPARE(line->text(), inOrder ? QString("12345").remove(from, to - from) : "12345");
+                line->setText("12345"), iface->editableTextInterface()->insertText(from, "x");
+                QCOMPARE(line->text(), 0 <= from && from <= 5 ? QString("12345").insert(from, 'x') : "12345");
+            }
         water.control("txtWidth")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(selected(), QList({1, 0, 5, 5}));

@@ -84,7 +84,7 @@
 <context>
     <name>ResultLabel</name>
     <message>
-        <location filename="../ui/hearing.cpp" line="+221"/>
+        <location filename="../ui/hearing.cpp" line="+242"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>Versión: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Country Ratios</source>
         <translation>Proporciones por país</translation>
     </message>
@@ -635,7 +635,7 @@
     <message>
         <location line="+6"/>
         <source>Costs</source>
-        <translation>Costos</translation>
+        <translation>Lista de costos</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -670,7 +670,7 @@
     <message>
         <location line="+3"/>
         <source>Dollars</source>
-        <translation>Moneda</translation>
+        <translation>Costo</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -705,7 +705,7 @@
     <message>
         <location line="+2"/>
         <source>Its figures do not fit on %1 paper, even in the smallest type.</source>
-        <translation>Sus cifras no caben en el papel %1, ni siquiera con la letra más pequeña.</translation>
+        <translation>Las cifras de la lista no caben en el papel %1, ni siquiera con la letra más pequeña.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -748,7 +748,7 @@
     <message>
         <location line="-86"/>
         <source>Hide the cost list; its lines and total are kept. To see it again: File &gt; Total Costs</source>
-        <translation>Ocultar la lista de costos; sus líneas y el total se conservan. Para verla otra vez: Archivo &gt; Costos totales</translation>
+        <translation>Ocultar la lista de costos; sus líneas y el total se conservan. Para verla otra vez: Archivo &gt; Lista de costos</translation>
     </message>
     <message>
         <location line="+127"/>
@@ -789,12 +789,12 @@
     <message>
         <location line="+6"/>
         <source>%1 added</source>
-        <translation>%1, agregada</translation>
+        <translation>Se agregó %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 removed</source>
-        <translation>%1, quitada</translation>
+        <translation>Se quitó %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1113,7 +1113,7 @@
     <message>
         <location line="+2"/>
         <source>Total Costs</source>
-        <translation>Costos totales</translation>
+        <translation>Lista de costos</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1144,7 +1144,7 @@
         <translation>Versión %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Tesmond&apos;s</source>
         <extracomment>The owner&apos;s name as a possessive, which another language may put otherwise (&quot;de Tesmond&quot;).</extracomment>
         <translation>de Tesmond</translation>
@@ -1152,12 +1152,12 @@
     <message>
         <location line="+2"/>
         <source>Ok</source>
-        <translation>OK</translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Go on with the choice made above: accept or decline the disclaimer</source>
-        <translation>Seguir con la opción elegida arriba: aceptar o rechazar el aviso legal</translation>
+        <translation>Continuar con la opción elegida arriba: aceptar o rechazar el aviso legal</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1172,7 +1172,7 @@
     <message>
         <location line="+2"/>
         <source>Accept the disclaimer, then press Ok</source>
-        <translation>Aceptar el aviso legal; luego haga clic en OK</translation>
+        <translation>Aceptar el aviso legal; luego haga clic en Continuar</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1182,7 +1182,7 @@
     <message>
         <location line="+2"/>
         <source>Decline the disclaimer, then press Ok</source>
-        <translation>Rechazar el aviso legal; luego haga clic en OK</translation>
+        <translation>Rechazar el aviso legal; luego haga clic en Continuar</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1430,7 +1430,7 @@
     <message>
         <location line="+3"/>
         <source>Depth of the water, in feet</source>
-        <translation>Fondo: la altura del agua en el tanque, en pies</translation>
+        <translation>Hondo del agua en el tanque, en pies</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1440,7 +1440,7 @@
     <message>
         <location line="+1"/>
         <source>Work out the cubic feet, gallons, pounds and tons of water</source>
-        <translation>Calcular los pies cúbicos, los galones, las libras y las toneladas (de 2,000 libras) de agua</translation>
+        <translation>Calcular los pies cúbicos, los galones, las libras y las toneladas (de 2000 libras) de agua</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1455,7 +1455,7 @@
     <message>
         <location line="+1"/>
         <source>Depth</source>
-        <translation>Fondo</translation>
+        <translation>Hondo</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1475,7 +1475,7 @@
     <message>
         <location line="+2"/>
         <source>Tons of Water</source>
-        <translation>Toneladas</translation>
+        <translation>Ton. (2000 lb)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1500,7 +1500,7 @@
     <message>
         <location line="+2"/>
         <source>Please enter a value in the Depth Box</source>
-        <translation>Por favor, escriba un número en el campo del fondo.</translation>
+        <translation>Por favor, escriba un número en el campo del hondo.</translation>
     </message>
 </context>
 <context>
@@ -1555,7 +1555,7 @@ También acepta las opciones propias de Qt (-platform, -display, -style, -sessio
     <message>
         <location line="+2"/>
         <source>Total Costs</source>
-        <translation>Costos totales</translation>
+        <translation>Lista de costos</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -22,6 +22,21 @@
 namespace corvane {
 namespace {
 
+// A text without attributes of its own is one run, from its start to its end. A run of no length makes
+// some screen readers drop a character, so an offset with no character, as in an empty text, is in no
+// run (-1 to -1). As in the toolkit's text widgets, -2 asks for the caret's run and -1 or the end for the
+// last character's.
+void wholeTextRun(int offset, int count, int caret, int *start, int *end)
+{
+    if (offset == -2)
+        offset = caret;
+    if (offset == -1 || offset == count)
+        offset = count - 1;
+    const bool inText = 0 <= offset && offset < count;
+    *start = inText ? 0 : -1;
+    *end = inText ? count : -1;
+}
+
 // A box as a screen reader reads it. The toolkit's own interface reports a box's text attributes
 // in runs of no length, and a screen reader that speaks a box run by run then drops its last
 // character: a box holding 20 was heard as "2 selected". Here the text is one run, without
@@ -60,10 +75,9 @@ public:
 
     QString text(int start, int end) const override { return box()->text().mid(start, std::max(0, end - start)); }
     int characterCount() const override { return int(box()->text().size()); }
-    QString attributes(int, int *start, int *end) const override
+    QString attributes(int offset, int *start, int *end) const override
     {
-        *start = 0;
-        *end = characterCount();
+        wholeTextRun(offset, characterCount(), cursorPosition(), start, end);
         return {};
     }
     int cursorPosition() const override { return box()->cursorPosition(); }
@@ -91,9 +105,14 @@ public:
         const QRect at = box()->characterRect(offset);
         return at.isEmpty() ? at : at.translated(box()->mapToGlobal(QPoint(0, 0)));
     }
+    // The character under the point, not the caret position nearest to it.
     int offsetAtPoint(const QPoint &point) const override
     {
-        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+        const QPoint inBox = box()->mapFromGlobal(point);
+        for (int offset = 0; offset < characterCount(); ++offset)
+            if (box()->characterRect(offset).contains(inBox))
+                return offset;
+        return -1;
     }
     void scrollToSubstring(int start, int end) override
     {
@@ -103,9 +122,11 @@ public:
 
     void deleteText(int start, int end) override { replaceText(start, end, {}); }
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    // Offsets out of the text or in reverse order (GTK's -1 for "to the end" among them) change
+    // nothing, as with the toolkit's own boxes, rather than doubling text or adding a null.
     void replaceText(int start, int end, const QString &text) override
     {
-        if (!box()->isReadOnly())
+        if (!box()->isReadOnly() && 0 <= start && start <= end && end <= characterCount())
             box()->setText(box()->text().replace(start, end - start, text));
     }
 
@@ -251,7 +272,7 @@ public:
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int *start, int *end) const override
     {
-        *start = *end = offset;
+        wholeTextRun(offset, characterCount(), 0, start, end);
         return {};
     }
 

@@ -25,7 +25,7 @@ QString askInDialog(const QString &caption, const QString &proposed, const QStri
 bool askPrintDialog(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    // One page: a range or a selection would print nothing more.
+    // The list is printed whole, every page of it: a range or a selection chosen here would be passed over.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;

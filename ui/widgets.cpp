@@ -34,9 +34,12 @@ QRect TextBox::characterRect(int offset) const
     // The caret's rectangle is centred on the caret, wherever alignment and scrolling put the text.
     const QRect caret = cursorRect();
     const QFontMetrics metrics(font());
-    const int left = caret.left() + caret.width() / 2 - metrics.horizontalAdvance(shown.left(cursorPosition())) +
-                     metrics.horizontalAdvance(shown.left(offset));
-    return QRect(left, caret.top(), metrics.horizontalAdvance(shown.at(offset)), caret.height());
+    const int origin = caret.left() + caret.width() / 2 - metrics.horizontalAdvance(shown.left(cursorPosition()));
+    // From where the text before it ends to where the text up to it ends, so that neighbours neither overlap
+    // nor leave a gap, which a character's own advance, rounded on its own, can do.
+    const int left = origin + metrics.horizontalAdvance(shown.left(offset));
+    const int right = origin + metrics.horizontalAdvance(shown.left(offset + 1));
+    return QRect(left, caret.top(), right - left, caret.height());
 }
 
 void TextBox::focusInEvent(QFocusEvent *event)
