@@ -183,40 +183,26 @@ double rowHeight(const QStringList &cells, bool heading, const TableFit &fit, QP
     return height + 2 * fit.pad;
 }
 
-// Where the title and the date end, where the table starts below them, and what the total needs
-// below the table: the first page's measures.
-struct PageTop {
-    double titleEnd = 0;
-    double tableTop = 0;
-    double totalNeed = 0;
-};
-
-// As many lines on a page as fit below the heading, which every page repeats; the total below the
-// last line, which goes with it to a page of their own rather than stand there without the
-// heading. False when the title and the date, a line under the heading, or the last line with
-// the total do not fit on a page even alone.
-bool paginate(PagePlan &plan, const PageTop &top, double height)
+// The lines in order, each on the page it fits on under the heading, which every page repeats; a
+// line that does not fit starts the next page, and the last one goes there with the total that
+// must stand below it. A page is never left without a line: a line that does not fit on a page
+// of its own (the first under the title and the date) means the paper cannot hold the list.
+bool paginate(PagePlan &plan, double firstTop, double totalNeed, double height)
 {
     plan.pages = {{}};
-    double y = top.tableTop;
+    double y = firstTop;
     for (qsizetype r = 1; r < plan.rows.size(); ++r) {
-        double need = plan.heights[r] + (plan.pages.back().isEmpty() ? plan.heights[0] : 0);
-        if (y + need > height) {
+        const double below = r + 1 == plan.rows.size() ? totalNeed : 0;
+        if (!plan.pages.back().isEmpty() && y + plan.heights[r] + below > height) {
             plan.pages.append(QList<qsizetype>());
             y = 0;
-            need = plan.heights[0] + plan.heights[r];
-            if (need > height)
-                return false;
         }
+        y += (plan.pages.back().isEmpty() ? plan.heights[0] : 0) + plan.heights[r];
+        if (y + below > height)
+            return false;
         plan.pages.back().append(r);
-        y += need;
     }
-    if (y + top.totalNeed > height && !plan.pages.back().isEmpty()) {
-        const qsizetype last = plan.pages.back().takeLast();
-        plan.pages.append(QList<qsizetype>{last});
-        y = plan.heights[0] + plan.heights[last];
-    }
-    return top.titleEnd <= height && y + top.totalNeed <= height;
+    return plan.rows.size() > 1 || y + totalNeed <= height;
 }
 
 PageResult planPage(const CostTable &table, const QString &date, QPaintDevice &device, PagePlan &plan)
@@ -229,7 +215,7 @@ PageResult planPage(const CostTable &table, const QString &date, QPaintDevice &d
     const std::optional<Paragraph> dated = fitParagraph(date, 10, false, device);
     const std::optional<Paragraph> totalled =
         fitParagraph(QCoreApplication::translate("CostExport", "Total: $%1").arg(total), 12, true, device);
-    // Measured for the most pages there can be, one a line and one for the title.
+    // Measured for the most pages there can be, one a line.
     const std::optional<Paragraph> number =
         fitParagraph(pageNumber(plan.rows.size(), plan.rows.size()), 8, false, device);
     if (!fit || !title || !dated || !totalled || !number)
@@ -237,16 +223,13 @@ PageResult planPage(const CostTable &table, const QString &date, QPaintDevice &d
     plan.fit = *fit, plan.title = *title, plan.date = *dated, plan.total = *totalled, plan.number = *number;
     for (qsizetype r = 0; r < plan.rows.size(); ++r)
         plan.heights.append(rowHeight(plan.rows[r], r == 0, plan.fit, device));
-    PageTop top;
-    top.titleEnd = plan.title.height + 1.5 * mm + plan.date.height;
-    top.tableTop = top.titleEnd + 8 * mm;
-    top.totalNeed = 3 * mm + plan.total.height;
-    if (!paginate(plan, top, device.height()))
-        return PageResult::PaperTooShort;
-    // A page of several keeps room at its foot for its number, which may send lines further on.
-    if (plan.pages.size() > 1 && !paginate(plan, top, device.height() - 2 * mm - plan.number.height))
-        return PageResult::PaperTooShort;
-    return PageResult::Drawn;
+    const double firstTop = plan.title.height + 1.5 * mm + plan.date.height + 8 * mm;
+    const double totalNeed = 3 * mm + plan.total.height;
+    // A list that does not fit on one page goes on pages that each keep room at their foot for
+    // their number.
+    const double oneLong = firstTop + std::accumulate(plan.heights.begin(), plan.heights.end(), 0.0) + totalNeed;
+    const double room = oneLong <= device.height() ? device.height() : device.height() - 2 * mm - plan.number.height;
+    return paginate(plan, firstTop, totalNeed, room) ? PageResult::Drawn : PageResult::PaperTooShort;
 }
 
 // Returns where the paragraph ends.

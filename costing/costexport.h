@@ -40,12 +40,12 @@ void setCostPageMargins(QPagedPaintDevice &device);
 
 enum class PageResult { Drawn, DeviceFailed, PaperTooNarrow, PaperTooShort };
 // Draws the list on as many pages as it takes: a title, the date, the ruled table with its heading
-// on every page, the total below at least the last line, and "1 / 3" at the foot of each page of
-// several, as text that can be selected and searched. Every line and the total are drawn whole or,
-// when a figure would not fit across the paper even in the smallest type, or a line (or the title
-// and the date, or the total) not on a page even alone, nothing is. `abandon` is called when a
-// page cannot be started, while the device is still open, so that a printer can drop the job
-// rather than print the pages made so far.
+// on every page, the total below the last line, and "1 / 3" at the foot of each page of several,
+// as text that can be selected and searched. Every page holds at least one line, the first below
+// the title and the date. Every line and the total are drawn whole or, when a figure would not fit
+// across the paper even in the smallest type, or the pages cannot be laid out so, nothing is.
+// `abandon` is called when a page cannot be started, while the device is still open, so that a
+// printer can drop the job rather than print the pages made so far.
 PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device,
                         const std::function<void()> &abandon = {});
 
