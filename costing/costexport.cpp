@@ -1,11 +1,14 @@
 #include "costing/costexport.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <clocale>
@@ -272,6 +275,39 @@ double drawTable(QPainter &p, const PagePlan &plan, const QList<qsizetype> &line
     return y;
 }
 
+// The region whose paper the page takes; it may name one the C library has no data for, whose
+// country then says which paper it uses.
+QLocale paperRegion()
+{
+    const QByteArray name = qEnvironmentVariableIsEmpty("LC_ALL")
+                                ? (qEnvironmentVariableIsEmpty("LC_PAPER") ? qgetenv("LANG") : qgetenv("LC_PAPER"))
+                                : qgetenv("LC_ALL");
+    return QLocale(QString::fromLocal8Bit(name));
+}
+
+// In millimetres.
+QMarginsF costPageMargins(QPageLayout page)
+{
+    page.setUnits(QPageLayout::Millimeter);
+    const QSizeF paper = page.fullRect().size();
+    const double wanted = std::min(20.0, std::min(paper.width(), paper.height()) / 10);
+    const QMarginsF least = page.minimumMargins();
+    return QMarginsF(std::max(wanted, least.left()), std::max(wanted, least.top()), std::max(wanted, least.right()),
+                     std::max(wanted, least.bottom()));
+}
+
+// Whether the list goes on `paper`, laid out as it would be drawn there.
+bool holds(const CostTable &table, const QString &date, const QPageLayout &paper, int resolution)
+{
+    QBuffer nowhere;
+    nowhere.open(QIODevice::WriteOnly);
+    QPdfWriter measure(&nowhere);
+    measure.setResolution(resolution);
+    measure.setPageLayout(paper);
+    PagePlan plan;
+    return planPage(table, date, measure, plan) == PageResult::Drawn;
+}
+
 } // namespace
 
 QString costPageTitle()
@@ -330,18 +366,10 @@ QChar regionalCsvSeparator()
 
 QPageSize regionalPageSize()
 {
-    // The paper setting may name a region the C library has no data for; its country then
-    // says which of the two papers it uses.
-    const QByteArray name = qEnvironmentVariableIsEmpty("LC_ALL")
-                                ? (qEnvironmentVariableIsEmpty("LC_PAPER") ? qgetenv("LANG") : qgetenv("LC_PAPER"))
-                                : qgetenv("LC_ALL");
-    const QLocale region(QString::fromLocal8Bit(name));
-    // The program reads a system without regional settings as the United States.
-    if (region.language() == QLocale::C)
-        return QPageSize(QPageSize::Letter);
     // Read afresh from the environment into the C library's own paper setting, which nothing else in
-    // the program uses; fails when the C library has no data for the region.
-    if (std::setlocale(LC_PAPER, "")) {
+    // the program uses; fails when the C library has no data for the region. The program reads a
+    // system without regional settings as the United States, whatever the C library's default.
+    if (paperRegion().language() != QLocale::C && std::setlocale(LC_PAPER, "")) {
         // These two items are numbers of millimetres, handed back in the first bytes of a pointer.
         const auto millimetres = [](nl_item item) {
             const char *const answer = nl_langinfo(item);
@@ -354,6 +382,14 @@ QPageSize regionalPageSize()
         if (!size.isEmpty())
             return QPageSize(size, QPageSize::Millimeter);
     }
+    return standardPageSize();
+}
+
+QPageSize standardPageSize()
+{
+    const QLocale region = paperRegion();
+    if (region.language() == QLocale::C)
+        return QPageSize(QPageSize::Letter);
     // The countries whose regional data in the C library prints on Letter.
     switch (region.territory()) {
     case QLocale::UnitedStates:
@@ -376,14 +412,7 @@ QPageSize regionalPageSize()
 
 void setCostPageMargins(QPagedPaintDevice &device)
 {
-    QPageLayout page = device.pageLayout();
-    page.setUnits(QPageLayout::Millimeter);
-    const QSizeF paper = page.fullRect().size();
-    const double wanted = std::min(20.0, std::min(paper.width(), paper.height()) / 10);
-    const QMarginsF least = page.minimumMargins();
-    device.setPageMargins(QMarginsF(std::max(wanted, least.left()), std::max(wanted, least.top()),
-                                    std::max(wanted, least.right()), std::max(wanted, least.bottom())),
-                          QPageLayout::Millimeter);
+    device.setPageMargins(costPageMargins(device.pageLayout()), QPageLayout::Millimeter);
 }
 
 PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device,
@@ -417,6 +446,44 @@ PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaint
         }
     }
     return p.end() ? PageResult::Drawn : PageResult::DeviceFailed;
+}
+
+QString paperName(const QPageLayout &paper)
+{
+    const QPageSize size = paper.pageSize();
+    static const QRegularExpression series(QStringLiteral("^[AB]\\d+$"));
+    QString name;
+    if (size.id() == QPageSize::Letter)
+        name = QCoreApplication::translate("CostExport", "Letter paper");
+    else if (size.id() == QPageSize::Legal)
+        name = QCoreApplication::translate("CostExport", "Legal paper");
+    else if (series.match(size.key()).hasMatch())
+        name = QCoreApplication::translate("CostExport", "%1 paper").arg(size.key());
+    else
+        name = QCoreApplication::translate("CostExport", "%1 × %2 mm paper")
+                   .arg(qRound(size.size(QPageSize::Millimeter).width()))
+                   .arg(qRound(size.size(QPageSize::Millimeter).height()));
+    return paper.orientation() == QPageLayout::Landscape
+               ? QCoreApplication::translate("CostExport", "%1 turned sideways").arg(name)
+               : name;
+}
+
+std::optional<QPageLayout> paperThatHolds(const CostTable &table, const QString &date, const QPageLayout &refused,
+                                          int resolution)
+{
+    QPageLayout turned = refused;
+    turned.setOrientation(refused.orientation() == QPageLayout::Portrait ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
+    QPageLayout standard(standardPageSize(), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
+    standard.setMargins(costPageMargins(standard));
+    if (holds(table, date, turned, resolution))
+        return turned;
+    // The refused paper with other margins would be no news to its user.
+    const bool same =
+        standard.pageSize().isEquivalentTo(refused.pageSize()) && refused.orientation() == QPageLayout::Portrait;
+    if (!same && holds(table, date, standard, resolution))
+        return standard;
+    return std::nullopt;
 }
 
 } // namespace corvane

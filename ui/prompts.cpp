@@ -25,7 +25,7 @@ QString askInDialog(const QString &caption, const QString &proposed, const QStri
 bool askPrintDialog(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    // One page: a range or a selection would print nothing more.
+    // The list is laid out and printed whole, so a range or a selection would not be kept.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;
