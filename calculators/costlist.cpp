@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <unistd.h>
 #include <utility>
 
@@ -138,7 +139,8 @@ QString writeWhole(QSaveFile &file, const QByteArray &bytes)
 
 // The file is whole or not there at all: a failure leaves what was there before. The content
 // is made in memory first, so only whole bytes meet the disk; `write` says why it could not make it.
-void saveWhole(const QString &path, const std::function<QString(QIODevice &)> &write)
+// True when the file was saved.
+bool saveWhole(const QString &path, const std::function<QString(QIODevice &)> &write)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -147,10 +149,11 @@ void saveWhole(const QString &path, const std::function<QString(QIODevice &)> &w
     if (failure.isEmpty())
         failure = writeWhole(file, bytes);
     if (failure.isEmpty())
-        return;
+        return true;
     ShowMessage(
         CostList::tr("The cost list could not be saved as \"%1\".\n\n%2").arg(QDir::toNativeSeparators(path), failure),
         ErrorTitle(), Critical);
+    return false;
 }
 
 // A printer by its name, or the file it prints into.
@@ -160,28 +163,27 @@ QString printerName(const QPrinter &printer)
                                               : QDir::toNativeSeparators(printer.outputFileName());
 }
 
-// Why the page could not be drawn on `device`, and what the user can do about it; empty once it
-// is. The export's paper is the regional setting's, which the program cannot change or turn.
-QString pageFailure(PageResult result, const QPagedPaintDevice &device, bool regionalPaper)
+// Why the list could not be drawn on `paper`; empty once it is.
+QString pageFailure(PageResult result, const QPageLayout &paper)
 {
-    const QString paper = device.pageLayout().pageSize().name();
-    QString why;
-    QString remedy;
     switch (result) {
     case PageResult::Drawn: return {};
     case PageResult::DeviceFailed: return CostList::tr("The page could not be made.");
     case PageResult::PaperTooNarrow:
-        why = CostList::tr("Its figures do not fit on %1 paper, even in the smallest type.").arg(paper);
-        remedy = CostList::tr("Choose wider paper, or turn it sideways.");
-        break;
+        return CostList::tr("The list's figures do not fit on %1, even in the smallest type.").arg(paperName(paper));
     case PageResult::PaperTooShort:
-        why = CostList::tr("%1 paper is too short for the list, even with one line to a page.").arg(paper);
-        remedy = CostList::tr("Choose longer paper, or turn it sideways.");
-        break;
+        return CostList::tr("%1 is too short for the list, even with one line to a page.").arg(paperName(paper));
     }
-    if (regionalPaper)
-        remedy = CostList::tr("Choose another paper in your regional settings, or print the list.");
-    return why + u' ' + remedy;
+    return {};
+}
+
+// Paper that would hold the list where the page was refused for its paper.
+std::optional<QPageLayout> betterPaper(PageResult result, const CostTable &table, const QString &date,
+                                       const QPagedPaintDevice &device)
+{
+    if (result != PageResult::PaperTooNarrow && result != PageResult::PaperTooShort)
+        return std::nullopt;
+    return paperThatHolds(table, date, device.pageLayout(), device.logicalDpiX());
 }
 
 } // namespace
@@ -392,14 +394,27 @@ void CostList::itmExportCostsPdf_Click()
     if (path.isEmpty())
         return;
     const CostTable table = costTable(model_);
-    saveWhole(path, [&](QIODevice &file) {
+    const QString date = regionalLongDate();
+    // The paper setting cannot be changed from here, nor take effect before the program starts
+    // again, so a list it cannot hold goes on paper that does, and the user is told.
+    QString otherPaper;
+    const bool saved = saveWhole(path, [&](QIODevice &file) {
         QPdfWriter pdf(&file);
         pdf.setTitle(costPageTitle());
         pdf.setCreator(kAppTitle);
         pdf.setPageSize(regionalPageSize());
         setCostPageMargins(pdf);
-        return pageFailure(drawCostPage(table, regionalLongDate(), pdf), pdf, true);
+        PageResult result = drawCostPage(table, date, pdf);
+        if (const std::optional<QPageLayout> paper = betterPaper(result, table, date, pdf)) {
+            otherPaper = pageFailure(result, pdf.pageLayout()) + QStringLiteral("\n\n") +
+                         tr("The PDF was made on %1 instead.").arg(paperName(*paper));
+            pdf.setPageLayout(*paper);
+            result = drawCostPage(table, date, pdf);
+        }
+        return pageFailure(result, pdf.pageLayout());
     });
+    if (saved && !otherPaper.isEmpty())
+        ShowMessage(otherPaper, QString(), Information);
 }
 
 void CostList::itmPrintCosts_Click()
@@ -414,13 +429,18 @@ void CostList::itmPrintCosts_Click()
     // Margins the dialog left as they were suit the paper chosen in it.
     if (printer.pageLayout().margins(QPageLayout::Millimeter) == ours)
         setCostPageMargins(printer);
+    const CostTable table = costTable(model_);
+    const QString date = regionalLongDate();
     // A page that cannot be started ends the job, where the printing system can drop one, rather than print the
     // pages before it.
-    const PageResult result = drawCostPage(costTable(model_), regionalLongDate(), printer, [&] { printer.abort(); });
-    const QString failure = pageFailure(result, printer, false);
-    if (!failure.isEmpty())
-        ShowMessage(tr("The cost list could not be printed on \"%1\".\n\n%2").arg(printerName(printer), failure),
-                    ErrorTitle(), Critical);
+    const PageResult result = drawCostPage(table, date, printer, [&] { printer.abort(); });
+    QString failure = pageFailure(result, printer.pageLayout());
+    if (failure.isEmpty())
+        return;
+    if (const std::optional<QPageLayout> paper = betterPaper(result, table, date, printer))
+        failure += QStringLiteral("\n\n") + tr("Print it on %1.").arg(paperName(*paper));
+    ShowMessage(tr("The cost list could not be printed on \"%1\".\n\n%2").arg(printerName(printer), failure),
+                ErrorTitle(), Critical);
 }
 
 void CostList::showTotal(const QString &caption)

@@ -1,11 +1,14 @@
 #include "costing/costexport.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <clocale>
@@ -183,40 +186,26 @@ double rowHeight(const QStringList &cells, bool heading, const TableFit &fit, QP
     return height + 2 * fit.pad;
 }
 
-// Where the title and the date end, where the table starts below them, and what the total needs
-// below the table: the first page's measures.
-struct PageTop {
-    double titleEnd = 0;
-    double tableTop = 0;
-    double totalNeed = 0;
-};
-
-// As many lines on a page as fit below the heading, which every page repeats; the total below the
-// last line, which goes with it to a page of their own rather than stand there without the
-// heading. False when the title and the date, a line under the heading, or the last line with
-// the total do not fit on a page even alone.
-bool paginate(PagePlan &plan, const PageTop &top, double height)
+// The lines in order, each on the page it fits on under the heading, which every page repeats; a
+// line that does not fit starts the next page, and the last one goes there with the total that
+// must stand below it. A page is never left without a line: a line that does not fit on a page
+// of its own (the first under the title and the date) means the paper cannot hold the list.
+bool paginate(PagePlan &plan, double firstTop, double totalNeed, double height)
 {
     plan.pages = {{}};
-    double y = top.tableTop;
+    double y = firstTop;
     for (qsizetype r = 1; r < plan.rows.size(); ++r) {
-        double need = plan.heights[r] + (plan.pages.back().isEmpty() ? plan.heights[0] : 0);
-        if (y + need > height) {
+        const double below = r + 1 == plan.rows.size() ? totalNeed : 0;
+        if (!plan.pages.back().isEmpty() && y + plan.heights[r] + below > height) {
             plan.pages.append(QList<qsizetype>());
             y = 0;
-            need = plan.heights[0] + plan.heights[r];
-            if (need > height)
-                return false;
         }
+        y += (plan.pages.back().isEmpty() ? plan.heights[0] : 0) + plan.heights[r];
+        if (y + below > height)
+            return false;
         plan.pages.back().append(r);
-        y += need;
     }
-    if (y + top.totalNeed > height && !plan.pages.back().isEmpty()) {
-        const qsizetype last = plan.pages.back().takeLast();
-        plan.pages.append(QList<qsizetype>{last});
-        y = plan.heights[0] + plan.heights[last];
-    }
-    return top.titleEnd <= height && y + top.totalNeed <= height;
+    return plan.rows.size() > 1 || y + totalNeed <= height;
 }
 
 PageResult planPage(const CostTable &table, const QString &date, QPaintDevice &device, PagePlan &plan)
@@ -229,7 +218,7 @@ PageResult planPage(const CostTable &table, const QString &date, QPaintDevice &d
     const std::optional<Paragraph> dated = fitParagraph(date, 10, false, device);
     const std::optional<Paragraph> totalled =
         fitParagraph(QCoreApplication::translate("CostExport", "Total: $%1").arg(total), 12, true, device);
-    // Measured for the most pages there can be, one a line and one for the title.
+    // Measured for the most pages there can be, one a line.
     const std::optional<Paragraph> number =
         fitParagraph(pageNumber(plan.rows.size(), plan.rows.size()), 8, false, device);
     if (!fit || !title || !dated || !totalled || !number)
@@ -237,16 +226,13 @@ PageResult planPage(const CostTable &table, const QString &date, QPaintDevice &d
     plan.fit = *fit, plan.title = *title, plan.date = *dated, plan.total = *totalled, plan.number = *number;
     for (qsizetype r = 0; r < plan.rows.size(); ++r)
         plan.heights.append(rowHeight(plan.rows[r], r == 0, plan.fit, device));
-    PageTop top;
-    top.titleEnd = plan.title.height + 1.5 * mm + plan.date.height;
-    top.tableTop = top.titleEnd + 8 * mm;
-    top.totalNeed = 3 * mm + plan.total.height;
-    if (!paginate(plan, top, device.height()))
-        return PageResult::PaperTooShort;
-    // A page of several keeps room at its foot for its number, which may send lines further on.
-    if (plan.pages.size() > 1 && !paginate(plan, top, device.height() - 2 * mm - plan.number.height))
-        return PageResult::PaperTooShort;
-    return PageResult::Drawn;
+    const double firstTop = plan.title.height + 1.5 * mm + plan.date.height + 8 * mm;
+    const double totalNeed = 3 * mm + plan.total.height;
+    // A list that does not fit on one page goes on pages that each keep room at their foot for
+    // their number.
+    const double oneLong = firstTop + std::accumulate(plan.heights.begin(), plan.heights.end(), 0.0) + totalNeed;
+    const double room = oneLong <= device.height() ? device.height() : device.height() - 2 * mm - plan.number.height;
+    return paginate(plan, firstTop, totalNeed, room) ? PageResult::Drawn : PageResult::PaperTooShort;
 }
 
 // Returns where the paragraph ends.
@@ -287,6 +273,39 @@ double drawTable(QPainter &p, const PagePlan &plan, const QList<qsizetype> &line
     for (size_t c = 1; c + 1 < edge.size(); ++c)
         p.drawLine(QPointF(edge[c], top), QPointF(edge[c], y));
     return y;
+}
+
+// The region whose paper the page takes; it may name one the C library has no data for, whose
+// country then says which paper it uses.
+QLocale paperRegion()
+{
+    const QByteArray name = qEnvironmentVariableIsEmpty("LC_ALL")
+                                ? (qEnvironmentVariableIsEmpty("LC_PAPER") ? qgetenv("LANG") : qgetenv("LC_PAPER"))
+                                : qgetenv("LC_ALL");
+    return QLocale(QString::fromLocal8Bit(name));
+}
+
+// In millimetres.
+QMarginsF costPageMargins(QPageLayout page)
+{
+    page.setUnits(QPageLayout::Millimeter);
+    const QSizeF paper = page.fullRect().size();
+    const double wanted = std::min(20.0, std::min(paper.width(), paper.height()) / 10);
+    const QMarginsF least = page.minimumMargins();
+    return QMarginsF(std::max(wanted, least.left()), std::max(wanted, least.top()), std::max(wanted, least.right()),
+                     std::max(wanted, least.bottom()));
+}
+
+// Whether the list goes on `paper`, laid out as it would be drawn there.
+bool holds(const CostTable &table, const QString &date, const QPageLayout &paper, int resolution)
+{
+    QBuffer nowhere;
+    nowhere.open(QIODevice::WriteOnly);
+    QPdfWriter measure(&nowhere);
+    measure.setResolution(resolution);
+    measure.setPageLayout(paper);
+    PagePlan plan;
+    return planPage(table, date, measure, plan) == PageResult::Drawn;
 }
 
 } // namespace
@@ -347,18 +366,10 @@ QChar regionalCsvSeparator()
 
 QPageSize regionalPageSize()
 {
-    // The paper setting may name a region the C library has no data for; its country then
-    // says which of the two papers it uses.
-    const QByteArray name = qEnvironmentVariableIsEmpty("LC_ALL")
-                                ? (qEnvironmentVariableIsEmpty("LC_PAPER") ? qgetenv("LANG") : qgetenv("LC_PAPER"))
-                                : qgetenv("LC_ALL");
-    const QLocale region(QString::fromLocal8Bit(name));
-    // The program reads a system without regional settings as the United States.
-    if (region.language() == QLocale::C)
-        return QPageSize(QPageSize::Letter);
     // Read afresh from the environment into the C library's own paper setting, which nothing else in
-    // the program uses; fails when the C library has no data for the region.
-    if (std::setlocale(LC_PAPER, "")) {
+    // the program uses; fails when the C library has no data for the region. The program reads a
+    // system without regional settings as the United States, whatever the C library's default.
+    if (paperRegion().language() != QLocale::C && std::setlocale(LC_PAPER, "")) {
         // These two items are numbers of millimetres, handed back in the first bytes of a pointer.
         const auto millimetres = [](nl_item item) {
             const char *const answer = nl_langinfo(item);
@@ -371,6 +382,14 @@ QPageSize regionalPageSize()
         if (!size.isEmpty())
             return QPageSize(size, QPageSize::Millimeter);
     }
+    return standardPageSize();
+}
+
+QPageSize standardPageSize()
+{
+    const QLocale region = paperRegion();
+    if (region.language() == QLocale::C)
+        return QPageSize(QPageSize::Letter);
     // The countries whose regional data in the C library prints on Letter.
     switch (region.territory()) {
     case QLocale::UnitedStates:
@@ -393,14 +412,7 @@ QPageSize regionalPageSize()
 
 void setCostPageMargins(QPagedPaintDevice &device)
 {
-    QPageLayout page = device.pageLayout();
-    page.setUnits(QPageLayout::Millimeter);
-    const QSizeF paper = page.fullRect().size();
-    const double wanted = std::min(20.0, std::min(paper.width(), paper.height()) / 10);
-    const QMarginsF least = page.minimumMargins();
-    device.setPageMargins(QMarginsF(std::max(wanted, least.left()), std::max(wanted, least.top()),
-                                    std::max(wanted, least.right()), std::max(wanted, least.bottom())),
-                          QPageLayout::Millimeter);
+    device.setPageMargins(costPageMargins(device.pageLayout()), QPageLayout::Millimeter);
 }
 
 PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaintDevice &device,
@@ -434,6 +446,44 @@ PageResult drawCostPage(const CostTable &table, const QString &date, QPagedPaint
         }
     }
     return p.end() ? PageResult::Drawn : PageResult::DeviceFailed;
+}
+
+QString paperName(const QPageLayout &paper)
+{
+    const QPageSize size = paper.pageSize();
+    static const QRegularExpression series(QStringLiteral("^[AB]\\d+$"));
+    QString name;
+    if (size.id() == QPageSize::Letter)
+        name = QCoreApplication::translate("CostExport", "Letter paper");
+    else if (size.id() == QPageSize::Legal)
+        name = QCoreApplication::translate("CostExport", "Legal paper");
+    else if (series.match(size.key()).hasMatch())
+        name = QCoreApplication::translate("CostExport", "%1 paper").arg(size.key());
+    else
+        name = QCoreApplication::translate("CostExport", "%1 × %2 mm paper")
+                   .arg(qRound(size.size(QPageSize::Millimeter).width()))
+                   .arg(qRound(size.size(QPageSize::Millimeter).height()));
+    return paper.orientation() == QPageLayout::Landscape
+               ? QCoreApplication::translate("CostExport", "%1 turned sideways").arg(name)
+               : name;
+}
+
+std::optional<QPageLayout> paperThatHolds(const CostTable &table, const QString &date, const QPageLayout &refused,
+                                          int resolution)
+{
+    QPageLayout turned = refused;
+    turned.setOrientation(refused.orientation() == QPageLayout::Portrait ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
+    QPageLayout standard(standardPageSize(), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
+    standard.setMargins(costPageMargins(standard));
+    if (holds(table, date, turned, resolution))
+        return turned;
+    // The refused paper with other margins would be no news to its user.
+    const bool same =
+        standard.pageSize().isEquivalentTo(refused.pageSize()) && refused.orientation() == QPageLayout::Portrait;
+    if (!same && holds(table, date, standard, resolution))
+        return standard;
+    return std::nullopt;
 }
 
 } // namespace corvane

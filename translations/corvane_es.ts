@@ -17,7 +17,7 @@
 <context>
     <name>CostExport</name>
     <message>
-        <location filename="../costing/costexport.cpp" line="+296"/>
+        <location filename="../costing/costexport.cpp" line="+315"/>
         <source>Cost List</source>
         <translation>Lista de costos</translation>
     </message>
@@ -52,7 +52,32 @@
         <translation>Total</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="+125"/>
+        <source>Letter paper</source>
+        <translation>papel tamaño carta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Legal paper</source>
+        <translation>papel tamaño legal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 paper</source>
+        <translation>papel %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 × %2 mm paper</source>
+        <translation>papel de %1 × %2 mm</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 turned sideways</source>
+        <translation>%1 en horizontal</translation>
+    </message>
+    <message>
+        <location line="-247"/>
         <source>Total: $%1</source>
         <translation>Total: $%1</translation>
     </message>
@@ -611,7 +636,7 @@
 <context>
     <name>frmCosts</name>
     <message>
-        <location filename="../calculators/costlist.cpp" line="+44"/>
+        <location filename="../calculators/costlist.cpp" line="+45"/>
         <location line="+34"/>
         <source>Line %1, empty</source>
         <translation>Línea %1, vacía</translation>
@@ -698,37 +723,12 @@
         <translation>lista-de-costos-%1.%2</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+60"/>
         <source>The page could not be made.</source>
         <translation>No se pudo componer la página.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Its figures do not fit on %1 paper, even in the smallest type.</source>
-        <translation>Las cifras de la lista no caben en el papel %1, ni siquiera con la letra más pequeña.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Choose wider paper, or turn it sideways.</source>
-        <translation>Elija un papel más ancho o gire la hoja.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 paper is too short for the list, even with one line to a page.</source>
-        <translation>El papel %1 es muy corto para la lista, aun con una sola línea por página.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Choose longer paper, or turn it sideways.</source>
-        <translation>Elija un papel más largo o gire la hoja.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Choose another paper in your regional settings, or print the list.</source>
-        <translation>Elija otro papel en la configuración regional del sistema, o imprima la lista.</translation>
-    </message>
-    <message>
-        <location line="+239"/>
+        <location line="+271"/>
         <source>The cost list could not be printed on &quot;%1&quot;.
 
 %2</source>
@@ -737,7 +737,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-288"/>
         <source>The cost list could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -746,12 +746,22 @@
 %2</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>Hide the cost list; its lines and total are kept. To see it again: File &gt; Total Costs</source>
         <translation>Ocultar la lista de costos; sus líneas y el total se conservan. Para verla otra vez: Archivo &gt; Lista de costos</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+106"/>
+        <source>The list&apos;s figures do not fit on %1, even in the smallest type.</source>
+        <translation>Las cifras de la lista no caben en el %1, ni con la letra más pequeña.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is too short for the list, even with one line to a page.</source>
+        <translation>El %1 es muy corto para la lista, aun con una sola línea por página.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Cost list</source>
         <translation>Lista de costos</translation>
     </message>
@@ -827,7 +837,17 @@
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+17"/>
+        <source>The PDF was made on %1 instead.</source>
+        <translation>Por eso el PDF se hizo en el %1.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Print it on %1.</source>
+        <translation>Imprímala en el %1.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Total: $%1</source>
         <translation>Total: $%1</translation>
     </message>
@@ -1124,7 +1144,7 @@
 <context>
     <name>frmSplash</name>
     <message>
-        <location filename="../app/splash.cpp" line="+12"/>
+        <location filename="../app/splash.cpp" line="+13"/>
         <source>Corvane (and its programmers) make no warranties of any kind as to the accuracy of the calculations made in the Corvane calculator as these calculations are theoretical and intended as guidance. Corvane points out that the result may differ from practical values. By using the computer program, you accept that Corvane shall not be liable for the results obtained from using this program, and thus Corvane shall not be liable for any direct or indirect losses that the user may suffer.</source>
         <translation>Corvane (y sus programadores) no dan garantía alguna sobre la exactitud de los cálculos hechos en la calculadora Corvane, ya que son cálculos teóricos que sirven de orientación. Corvane advierte que el resultado puede diferir de los valores prácticos. Al usar este programa, usted acepta que Corvane no será responsable de los resultados obtenidos con él y, por lo tanto, que Corvane no será responsable de ninguna pérdida directa o indirecta que el usuario pueda sufrir.</translation>
     </message>
@@ -1134,7 +1154,7 @@
         <translation>Aviso legal:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>Corvane disclaimer</source>
         <translation>Aviso legal de Corvane</translation>
     </message>
@@ -1190,7 +1210,7 @@
         <translation>Martillo de Corvane</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Please select either the Agree or Disagree option</source>
         <translation>Por favor, elija la opción “Acepto” o la opción “No acepto”.</translation>
     </message>
