@@ -21,6 +21,17 @@
 #                                    tried; fails, naming what is still mounted, if anything is
 #   chroot_remove TREE               chroot_release, then removes TREE, never crossing into another
 #                                    file system; removes nothing while anything is mounted there
+#
+# Or a brand-new Debian as a tarball, for the tools that unpack their own trees in namespaces of
+# their own (sbuild, autopkgtest, piuparts), where nothing of the host is ever mounted:
+#   chroot_make_tarball TARBALL SUITE VARIANT MIRROR [--hosts]
+#                                    mmdebstrap --mode=unshare --variant=VARIANT into TARBALL (.tar,
+#                                    or .tar.gz), made anew; its log is TARBALL.log; apt there reads
+#                                    the updates and security archives too; with --hosts it has the
+#                                    /etc/hosts of an installed system
+#   chroot_subids_take               gives root the subordinate ids that sbuild's and autopkgtest's
+#                                    unshare modes map a tree's users onto, where it has none
+#   chroot_subids_give               takes them back when no other run still holds them
 
 chroot_valid_suite() {
     [[ "$1" =~ ^[a-z]+$ ]] || { echo "Not a Debian release's name: '$1' (letters a-z only)" >&2; return 1; }
@@ -166,4 +177,54 @@ chroot_run() {
     shift 2
     chroot "$tree" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         HOME=/root TERM="${TERM:-dumb}" "$@" /bin/bash -c "$command"
+}
+
+chroot_make_tarball() {
+    local tarball=$1 suite=$2 variant=$3 mirror=$4 hooks=()
+    chroot_valid_suite "$suite" && chroot_valid_mirror "$mirror" && chroot_real_path "$tarball" >/dev/null || return 1
+    local sources=("deb $mirror $suite main")
+    case $suite in
+        sid | unstable) ;;
+        *) sources+=("deb $mirror $suite-updates main" "deb http://security.debian.org/debian-security $suite-security main") ;;
+    esac
+    # shellcheck disable=SC2016 # the hook's own argument, the tree
+    [ "${5:-}" != --hosts ] ||
+        hooks=(--customize-hook='printf "127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n" >"$1/etc/hosts"')
+    rm -f -- "$tarball" && mkdir -p "$(dirname "$tarball")" || return 1
+    # Its scratch tree beside the tarball, where a run that was killed leaves it for the caller.
+    if ! TMPDIR=$(dirname "$tarball") mmdebstrap --mode=unshare --variant="$variant" "${hooks[@]}" "$suite" "$tarball" "${sources[@]}" \
+        >"$tarball.log" 2>&1; then
+        tail -n 20 "$tarball.log" >&2
+        return 1
+    fi
+}
+
+# Root's own range, far above those adduser hands out, so that it is known for the one added here
+# even after a run that was killed before it could take it back. Each run that uses it holds
+# corvane-subids shared; corvane-subids.change is held while one adds or takes back.
+chroot_subids_range=1879048192-1879113727
+chroot_subids_lock=/run/lock/corvane-subids
+
+chroot_subids_take() {
+    local change
+    exec {change}>"$chroot_subids_lock.change" && flock -x "$change" || return 1
+    if ! grep -q '^root:' /etc/subuid 2>/dev/null || ! grep -q '^root:' /etc/subgid 2>/dev/null; then
+        usermod --add-subuids "$chroot_subids_range" --add-subgids "$chroot_subids_range" root ||
+            { exec {change}>&-; return 1; }
+    fi
+    exec {chroot_subids_fd}>"$chroot_subids_lock" && flock -s "$chroot_subids_fd"
+    exec {change}>&-
+}
+
+chroot_subids_give() {
+    [ -n "${chroot_subids_fd:-}" ] || return 0
+    local change status=0 ours="root:${chroot_subids_range%-*}:65536"
+    exec {change}>"$chroot_subids_lock.change" && flock -x "$change" || return 1
+    if flock -xn "$chroot_subids_fd"; then
+        # usermod refuses to take them back while any process of root runs, which is always.
+        sed -i "/^$ours\$/d" /etc/subuid /etc/subgid || status=1
+    fi
+    exec {chroot_subids_fd}>&- {change}>&-
+    unset chroot_subids_fd
+    return "$status"
 }
