@@ -10,7 +10,8 @@
 #   chroot_make TREE SUITE VARIANT MIRROR
 #                                    debootstrap --variant=VARIANT (minbase, buildd) into TREE,
 #                                    which must not exist yet; its log is TREE.debootstrap.log;
-#                                    apt there reads the release's updates and security archives too
+#                                    apt there reads the release's updates and security archives too,
+#                                    and takes a testing or unstable index that is past its date
 #   chroot_mount TREE                the host's /proc, /sys and /dev inside, as slaves: what is
 #                                    unmounted inside is never unmounted on the host
 #   chroot_run TREE COMMAND [NAME=VALUE...]
@@ -151,6 +152,12 @@ chroot_make() {
         *) printf '%s\n' "deb $mirror $suite main" "deb $mirror $suite-updates main" \
             "deb http://security.debian.org/debian-security $suite-security main" >"$tree/etc/apt/sources.list" ;;
     esac
+    # A release without a number (testing, unstable) has its index signed afresh every few days, and
+    # a mirror's snapshot of it soon runs past the date it is valid until: this tree accepts that,
+    # and only this tree, as only it reads that snapshot.
+    if ! grep -qs '^VERSION_ID=' "$tree/usr/lib/os-release"; then
+        echo 'Acquire::Check-Valid-Until "false";' >"$tree/etc/apt/apt.conf.d/50corvane-snapshot" || return 1
+    fi
 }
 
 chroot_mount() {
