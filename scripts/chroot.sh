@@ -141,7 +141,11 @@ chroot_make() {
     chroot_valid_suite "$suite" && chroot_valid_mirror "$mirror" && chroot_real_path "$tree" >/dev/null || return 1
     [ ! -e "$tree" ] || { echo "$tree is there already" >&2; return 1; }
     mkdir -p "$(dirname "$tree")" || return 1
-    if ! debootstrap --variant="$variant" "$suite" "$tree" "$mirror" >"$tree.debootstrap.log" 2>&1; then
+    # A release newer than this machine's debootstrap is made as unstable is, as Debian's own
+    # scripts for every release since are that one.
+    local script=()
+    [ -e "/usr/share/debootstrap/scripts/$suite" ] || script=(/usr/share/debootstrap/scripts/sid)
+    if ! debootstrap --variant="$variant" "$suite" "$tree" "$mirror" "${script[@]}" >"$tree.debootstrap.log" 2>&1; then
         tail -n 20 "$tree.debootstrap.log" >&2
         return 1
     fi
