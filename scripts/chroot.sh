@@ -10,7 +10,8 @@
 #   chroot_make TREE SUITE VARIANT MIRROR
 #                                    debootstrap --variant=VARIANT (minbase, buildd) into TREE,
 #                                    which must not exist yet; its log is TREE.debootstrap.log;
-#                                    apt there reads the release's updates and security archives too
+#                                    apt there reads the release's updates and security archives too,
+#                                    and takes a testing or unstable index that is past its date
 #   chroot_mount TREE                the host's /proc, /sys and /dev inside, as slaves: what is
 #                                    unmounted inside is never unmounted on the host
 #   chroot_run TREE COMMAND [NAME=VALUE...]
@@ -151,7 +152,11 @@ chroot_make() {
     chroot_valid_suite "$suite" && chroot_valid_mirror "$mirror" && chroot_real_path "$tree" >/dev/null || return 1
     [ ! -e "$tree" ] || { echo "$tree is there already" >&2; return 1; }
     mkdir -p "$(dirname "$tree")" || return 1
-    if ! debootstrap --variant="$variant" "$suite" "$tree" "$mirror" >"$tree.debootstrap.log" 2>&1; then
+    # A release newer than this machine's debootstrap is made as unstable is, as Debian's own
+    # scripts for every release since are that one.
+    local script=()
+    [ -e "/usr/share/debootstrap/scripts/$suite" ] || script=(/usr/share/debootstrap/scripts/sid)
+    if ! debootstrap --variant="$variant" "$suite" "$tree" "$mirror" "${script[@]}" >"$tree.debootstrap.log" 2>&1; then
         tail -n 20 "$tree.debootstrap.log" >&2
         return 1
     fi
@@ -162,6 +167,12 @@ chroot_make() {
         *) printf '%s\n' "deb $mirror $suite main" "deb $mirror $suite-updates main" \
             "deb http://security.debian.org/debian-security $suite-security main" >"$tree/etc/apt/sources.list" ;;
     esac
+    # A release without a number (testing, unstable) has its index signed afresh every few days, and
+    # a mirror's snapshot of it soon runs past the date it is valid until: this tree accepts that,
+    # and only this tree, as only it reads that snapshot.
+    if ! grep -qs '^VERSION_ID=' "$tree/usr/lib/os-release"; then
+        echo 'Acquire::Check-Valid-Until "false";' >"$tree/etc/apt/apt.conf.d/50corvane-snapshot" || return 1
+    fi
 }
 
 chroot_mount() {

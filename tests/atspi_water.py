@@ -2,7 +2,7 @@
 told of the window behind them: boxes labelled, four results heard and announced; Tab into a box, empty or filled, is
 told as its focus first and leaving it as its focus alone, Tab round the window as the box it lands on, and a filled
 box reads as its whole text."""
-import os, subprocess, sys, time
+import ctypes, os, subprocess, sys, time
 import pyatspi
 from gi.repository import GLib
 def wait_for(find, what, deadline=time.monotonic() + 60):
@@ -16,6 +16,18 @@ def wait_for(find, what, deadline=time.monotonic() + 60):
     if what: sys.exit(f"not found in time: {what}")
 def pump(seconds):
     wait_for(lambda: time.sleep(seconds), "", time.monotonic() + seconds)
+def press(keys):  # as a keyboard does: xdotool also holds Alt for a function key whose keymap entry has an Alt level,
+    x11, xtest = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXtst.so.6")  # as Debian 14's has (F10 came as Alt+F10)
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XStringToKeysym.restype = ctypes.c_ulong
+    x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    xtest.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+    shown = x11.XOpenDisplay(env["DISPLAY"].encode())
+    codes = [x11.XKeysymToKeycode(shown, x11.XStringToKeysym({"shift": "Shift_L"}.get(k, k).encode())) for k in keys.split("+")]
+    for code, down in [(c, 1) for c in codes] + [(c, 0) for c in reversed(codes)]:
+        xtest.XTestFakeKeyEvent(shown, code, down, 0)
+    x11.XCloseDisplay(shown)  # sends them
 def find(root, role, name=None, every=False):  # by the role itself: its name varies with the release
     return (pyatspi.findAllDescendants if every else pyatspi.findDescendant)(
         root, lambda a: a.getRole() == role and name in (None, a.name))
@@ -47,7 +59,7 @@ try:  # whatever happens, the server and the program end with the test
     def tab(to, keys="Tab"):  # a box is told of its focus first, and of nothing as the focus leaves it
         left = next((e[1] for e in reversed(told) if e[0] == "focused" and e[2]), None)
         told.clear()
-        subprocess.run(["xdotool", "key", keys], env=env, check=True)
+        press(keys)
         wait_for(lambda: ("focused", to, 1) in told, f"{keys} to {to}")
         heard = [e for e in told if e[1] == to and e[0] != "showing"]
         assert heard[0] == ("focused", to, 1), f"{to} told of more than its focus first: {told}"
@@ -63,7 +75,7 @@ try:  # whatever happens, the server and the program end with the test
     pump(0.5)
     for keys, to in [("F10", "File"), ("Right", "Block Quantities"), ("Up", "Water Volumes"), ("Return", "Width")]:
         told.clear()  # nothing heard of the quick menu in the menus, nor of the window entered again after them
-        subprocess.run(["xdotool", "key", keys], env=env, check=True)
+        press(keys)
         wait_for(lambda: ("focused", to, 1) in told, f"{keys} to {to}")
         pump(0.5)
         assert not [e for e in told if e[0] == "activate" or e[1:] == ("Concrete Quantities", 1)], f"{keys}: {told}"

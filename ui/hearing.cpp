@@ -296,9 +296,21 @@ QSet<const QObject *> &liveViews()
     return views;
 }
 
+// Whether the toolkit asks for OBJECT as an instance of class C itself. It asks by the class names
+// of the object's meta-object, most derived first, and keeps what it is given for that meta-object;
+// a widget it asks about while its base class is still being built (Qt 6.11 does, as the widget is
+// given its parent) has only the base's meta-object then, and gets the toolkit's own interface,
+// kept for that meta-object alone. So each control of the program's own with an interface of its
+// own has a meta-object of its own, and is known by its name, never by a cast that the moment of
+// asking decides.
+template <typename C>
+bool askedAs(const QString &className)
+{
+    return className == QLatin1String(C::staticMetaObject.className());
+}
+
 // Rules divide a window into its parts, so a screen reader announces them as separators (as it
-// does a menu's), which take no focus, rather than as unnamed panes. A rule being destroyed is no
-// longer a LineShape, so it is left to the toolkit.
+// does a menu's), which take no focus, rather than as unnamed panes.
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("QMdiSubWindow"))
@@ -307,17 +319,14 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new MdiAreaAccessible(static_cast<QMdiArea *>(object));
     if (className == QLatin1String("QLabel") && object->property(kResult).toBool())
         return new ResultAccessible(static_cast<QLabel *>(object));
-    if (auto *box = dynamic_cast<widgets::TextBox *>(object); box && className == QLatin1String("QLineEdit"))
-        return new TextBoxAccessible(box);
-    if (className != QLatin1String("QWidget"))
-        return nullptr;
-    auto *widget = static_cast<QWidget *>(object);
-    if (dynamic_cast<widgets::LineShape *>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Separator);
-    if (dynamic_cast<Announcer *>(widget))
-        return new NotificationAccessible(widget);
-    if (liveViews().contains(widget))
-        return new ViewAccessible(widget);
+    if (askedAs<widgets::TextBox>(className))
+        return new TextBoxAccessible(static_cast<widgets::TextBox *>(object));
+    if (askedAs<widgets::LineShape>(className))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
+    if (askedAs<Announcer>(className))
+        return new NotificationAccessible(static_cast<QWidget *>(object));
+    if (className == QLatin1String("QWidget") && liveViews().contains(object))
+        return new ViewAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
 

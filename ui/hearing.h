@@ -38,8 +38,11 @@ public:
 // announcement where it has one (Qt 6.8); before it, through a notification, never drawn, that
 // comes into view with the texts as a label inside it: a screen reader speaks a notification as it
 // comes into view, and writes the labels it then finds showing inside it to the braille display
-// and to its list of notifications. So the notification stays in view until the next one.
+// and to its list of notifications. So the notification stays in view until the next one. Its
+// meta-object is its own, as a rule's is (ui/widgets.h).
 class Announcer : public QWidget {
+    Q_OBJECT
+
 public:
     explicit Announcer(QWidget *parent);
     void say(const QString &text);

@@ -28,8 +28,11 @@ protected:
 // met with silence), and one that hears of a selection speaks it out of turn ("20 selected" before
 // the box's name, "text unselected" as the keyboard leaves). Told of the focus, a screen reader
 // reads the box's text, caret and selection itself, so none of them is told as the focus comes or
-// goes.
+// goes. Its own meta-object tells a box apart from the plain line edit it is while the toolkit
+// builds it, so that what a screen reader is given for it is this program's (ui/hearing.cpp).
 class TextBox : public QLineEdit {
+    Q_OBJECT
+
 public:
     using QLineEdit::QLineEdit;
 
@@ -41,8 +44,10 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 };
 
-// A plain straight rule.
+// A plain straight rule, with a meta-object of its own for the same reason as the box's.
 class LineShape : public QWidget {
+    Q_OBJECT
+
 public:
     LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent);
 
