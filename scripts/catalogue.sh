@@ -113,9 +113,14 @@ EOF
 }
 
 # Prints the gzipped catalogue FILE with the web site's addresses rebased onto URL.
+# The screenshots are named relative to the catalogue's own MediaBaseUrl, the repository: Debian
+# 12's AppStream puts the media address of another catalogue it has read (Debian's) before any
+# screenshot address of a catalogue that names none, even a whole one.
 catalogue_rebase() {
     local text
     text=$(gzip -dc "$1") || return 1
+    text=${text//"url: ${catalogue_site}screenshots/"/"url: screenshots/"}
+    text=${text/$'\nOrigin: '/$'\nMediaBaseUrl: '"$2"$'\nOrigin: '}
     printf '%s\n' "${text//"$catalogue_site"/"$2/"}"
 }
 
@@ -141,7 +146,7 @@ catalogue_screenshots() {
         [ -f "$root/docs/screenshots/$name" ] ||
             { echo "The catalogue names a screenshot docs/screenshots has not: $name" >&2; return 1; }
         install -D -m 0644 "$root/docs/screenshots/$name" "$tree/screenshots/$name"
-    done < <(grep -hF "$url/screenshots/" "$dir"/*.yml | sed 's|^.*/screenshots/||' | sort -u)
+    done < <(grep -hE '^ *url: screenshots/' "$dir"/*.yml | sed 's|^.*url: screenshots/||' | sort -u)
 }
 
 keyring_package_make() (

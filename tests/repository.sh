@@ -51,7 +51,7 @@ dep11=$work/tree/dists/trixie/main/dep11
 diff <(cd "$work/tree" && find . | sort) <(printf '%s\n' "$before" ./dists/trixie/main/dep11 ./screenshots ./screenshots/costs{,-pdf}.png \
     ./dists/trixie/main/dep11/{Components-amd64.yml,icons-{48x48,64x64,128x128}.tar}{,.gz} | sort)
 grep -qx 'Package: corvane' "$dep11/Components-amd64.yml"
-grep -q "url: $url/screenshots/costs.png" "$dep11/Components-amd64.yml"
+grep -qx "MediaBaseUrl: $url" "$dep11/Components-amd64.yml" && grep -q "url: screenshots/costs.png" "$dep11/Components-amd64.yml"
 if grep -F "$catalogue_site" "$dep11/Components-amd64.yml"; then echo "Not rebased onto $url" >&2 && exit 1; fi
 cmp "$root/docs/screenshots/costs.png" "$work/tree/screenshots/costs.png"
 for size in 48x48 64x64 128x128; do [ "$(tar -tf "$dep11/icons-$size.tar")" = corvane_org.corvane.Corvane.png ]; done
